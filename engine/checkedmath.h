@@ -1,0 +1,52 @@
+// Arithmetic with the floating-point status kept in software.
+//
+// The hardware status flags are not reliable across optimising compilers (they
+// may move, merge or drop operations around fetestexcept), so each operation
+// notes the condition it would have raised, from its operands and result, and
+// check() throws at the points where the status is tested. Only the first
+// condition is kept: it is the one that caused the rest.
+#pragma once
+
+#include "engine.h"
+
+#include <cmath>
+#include <optional>
+
+namespace tarnwick::detail {
+
+class CheckedMath {
+public:
+    using Condition = FloatingPointError::Condition;
+
+    double mul(double a, double b) { return note(a * b, a, b, false); }
+    double div(double a, double b) { return note(a / b, a, b, b == 0.0); }
+    double add(double a, double b) { return note(a + b, a, b, false); }
+    double sub(double a, double b) { return note(a - b, a, b, false); }
+
+    // The status test. A non-finite result whose operands carried it in (a NaN
+    // or infinite input) fails too, so a tested result is always finite.
+    double check(double result) const {
+        if (m_first)
+            throw FloatingPointError(*m_first);
+        if (std::isnan(result))
+            throw FloatingPointError(Condition::InvalidOperation);
+        if (std::isinf(result))
+            throw FloatingPointError(Condition::Overflow);
+        return result;
+    }
+
+private:
+    double note(double r, double a, double b, bool byZero) {
+        if (m_first || std::isnan(a) || std::isnan(b))
+            return r; // a quiet NaN operand raises nothing of its own
+        if (std::isnan(r))
+            m_first = Condition::InvalidOperation;
+        else if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+            m_first = byZero ? Condition::DivisionByZero : Condition::Overflow;
+        return r;
+    }
+
+    std::optional<Condition> m_first;
+};
+
+} // namespace tarnwick::detail
