@@ -1,8 +1,10 @@
-// Times the conversion engine. Run from a release build:
+// Times the conversion engine and the calculate command. Run from a release build:
 //   cmake --preset release && cmake --build --preset release
 //   build/release/bench/tarnwick_bench
+#include "convmodule.h"
 #include "engine.h"
 
+#include <QLocale>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -21,5 +23,37 @@ void BM_ConvertViscosityEveryPair(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ConvertViscosityEveryPair);
+
+} // namespace
+
+namespace {
+
+// The main window's five inputs and its result box, without widgets.
+class BenchView : public tarnwick::ConvView {
+public:
+    QString text(tarnwick::Control control) const override {
+        return m_texts[static_cast<int>(control)];
+    }
+    void setText(tarnwick::Control control, const QString& text) override {
+        m_texts[static_cast<int>(control)] = text;
+    }
+    void setFocus(tarnwick::Control) override {}
+    void showError(const QString&) override {}
+
+private:
+    QString m_texts[6] = {"1", "50.0", "cP", "lb/ft^3", "cSt", ""};
+};
+
+// The whole "Calculate" path: validation, reading, conversion and formatting.
+void BM_Calculate(benchmark::State& state) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    BenchView view;
+    tarnwick::ConvModule module(view);
+    for (auto _ : state) {
+        module.calculate();
+        benchmark::DoNotOptimize(view.text(tarnwick::Control::txtResult));
+    }
+}
+BENCHMARK(BM_Calculate);
 
 } // namespace

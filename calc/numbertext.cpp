@@ -1,0 +1,177 @@
+#include "numbertext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+#include <string_view>
+
+namespace tarnwick::numberText {
+namespace {
+
+// Walks the trimmed text once, writing the number in the plain ASCII form that
+// std::from_chars reads ("-1234.5e-7"), independent of the C library's locale.
+class Scanner {
+public:
+    Scanner(const QString& text, const QLocale& locale)
+        : m_text(text.trimmed())
+        , m_locale(locale) {}
+
+    std::optional<double> number() {
+        sign();
+        const int intDigits = integerPart();
+        if (intDigits < 0)
+            return std::nullopt;
+        int fracDigits = 0;
+        if (take(m_locale.decimalPoint())) {
+            m_ascii += '.';
+            fracDigits = digits();
+        }
+        if (intDigits + fracDigits == 0)
+            return std::nullopt;
+        if (!exponent() || m_pos != m_text.size())
+            return std::nullopt;
+        return convert();
+    }
+
+private:
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    QChar peek() const { return atEnd() ? QChar() : m_text.at(m_pos); }
+
+    bool take(const QString& token) {
+        if (token.isEmpty() || !QStringView(m_text).mid(m_pos).startsWith(token))
+            return false;
+        m_pos += token.size();
+        return true;
+    }
+
+    void sign() {
+        if (take(QStringLiteral("-")) || take(m_locale.negativeSign()))
+            m_ascii += '-';
+        else if (!take(QStringLiteral("+")))
+            take(m_locale.positiveSign());
+    }
+
+    // Appends a run of decimal digits (of any script) and returns its length.
+    int digits() {
+        int count = 0;
+        while (!atEnd() && peek().isDigit()) {
+            const int value = peek().digitValue();
+            if (value < 0 || value > 9)
+                break;
+            m_ascii += static_cast<char>('0' + value);
+            ++m_pos;
+            ++count;
+        }
+        return count;
+    }
+
+    bool takeGroupSeparator() {
+        const QString separator = m_locale.groupSeparator();
+        if (take(separator))
+            return true;
+        // Where the separator is a kind of blank, any blank will do: few
+        // people can type a narrow no-break space.
+        if (separator.size() == 1 && separator.at(0).isSpace() && peek().isSpace()) {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+
+    // Digits with optional group separators; -1 when a separator is misplaced.
+    int integerPart() {
+        int count = digits();
+        bool grouped = false;
+        while (true) {
+            const qsizetype before = m_pos;
+            if (!takeGroupSeparator())
+                break;
+            if (count == 0 || (!grouped && count > 3))
+                return -1;
+            if (digits() != 3) {
+                m_pos = before;
+                return -1;
+            }
+            grouped = true;
+            count += 3;
+        }
+        return count;
+    }
+
+    bool exponent() {
+        const QChar c = peek();
+        if (c != u'e' && c != u'E' && !take(m_locale.exponential()))
+            return true;
+        if (c == u'e' || c == u'E')
+            ++m_pos;
+        m_ascii += 'e';
+        if (take(QStringLiteral("-")) || take(m_locale.negativeSign()))
+            m_ascii += '-';
+        else if (!take(QStringLiteral("+")))
+            take(m_locale.positiveSign());
+        return digits() > 0;
+    }
+
+    std::optional<double> convert() const {
+        double value = 0;
+        const char* first = m_ascii.data();
+        const char* last = first + m_ascii.size();
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (end != last)
+            return std::nullopt;
+        if (error == std::errc::result_out_of_range) {
+            // Too large is not a number; too small is a number that reads as 0.
+            if (magnitudeIsLarge())
+                return std::nullopt;
+            return m_ascii.front() == '-' ? -0.0 : 0.0;
+        }
+        if (error != std::errc())
+            return std::nullopt;
+        return value;
+    }
+
+    // Out of range either way: large when the first significant digit stands
+    // at a positive power of ten.
+    bool magnitudeIsLarge() const {
+        const std::string_view ascii = m_ascii;
+        const std::size_t e = std::min(ascii.find('e'), ascii.size());
+        const std::string_view mantissa = ascii.substr(0, e);
+        const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+        const std::size_t first = mantissa.find_first_of("123456789");
+        long power = first < point ? static_cast<long>(point - first - 1)
+                                   : -static_cast<long>(first - point);
+        long exponent = 0; // saturated: only the sign of the sum matters
+        for (char c : ascii.substr(std::min(e + 1, ascii.size())))
+            if (c >= '0' && c <= '9' && exponent < 100000000)
+                exponent = exponent * 10 + (c - '0');
+        if (ascii.find("e-") != std::string_view::npos)
+            exponent = -exponent;
+        return power + exponent > 0;
+    }
+
+    QString m_text;
+    const QLocale& m_locale;
+    qsizetype m_pos = 0;
+    std::string m_ascii;
+};
+
+} // namespace
+
+std::optional<double> parse(const QString& text, const QLocale& locale) {
+    return Scanner(text, locale).number();
+}
+
+bool isNumeric(const QString& text, const QLocale& locale) {
+    return parse(text, locale).has_value();
+}
+
+double read(const QString& text, const QLocale& locale) {
+    return parse(text, locale).value_or(0);
+}
+
+QString formatResult(double value, const QLocale& locale) {
+    // 'f' never switches to exponent form and prints every integer digit.
+    return locale.toString(value, 'f', 8);
+}
+
+} // namespace tarnwick::numberText

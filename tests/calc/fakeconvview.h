@@ -1,0 +1,48 @@
+// A ConvView without widgets: texts in a map, and every call in a log.
+#pragma once
+
+#include "convview.h"
+
+#include <QStringList>
+#include <map>
+
+namespace tarnwick::testing {
+
+inline QString controlName(Control control) {
+    switch (control) {
+    case Control::convertText:
+        return "convertText";
+    case Control::densityText:
+        return "densityText";
+    case Control::convCombo:
+        return "convCombo";
+    case Control::densityCombo:
+        return "densityCombo";
+    case Control::toCombo:
+        return "toCombo";
+    case Control::txtResult:
+        return "txtResult";
+    }
+    return "?";
+}
+
+class FakeConvView : public ConvView {
+public:
+    // The start-up state of the main window.
+    std::map<Control, QString> texts{
+        {Control::convertText, "1"}, {Control::densityText, "50.0"},
+        {Control::convCombo, "cP"},  {Control::densityCombo, "lb/ft^3"},
+        {Control::toCombo, "cSt"},   {Control::txtResult, ""},
+    };
+    QStringList log; // "message: …", "focus: …", "set: control = text"
+
+    QString text(Control control) const override { return texts.at(control); }
+    void setText(Control control, const QString& text) override {
+        texts[control] = text;
+        log << "set: " + controlName(control) + " = " + text;
+    }
+    void setFocus(Control control) override { log << "focus: " + controlName(control); }
+    void showError(const QString& prompt) override { log << "message: " + prompt; }
+};
+
+} // namespace tarnwick::testing
