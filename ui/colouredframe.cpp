@@ -1,0 +1,16 @@
+#include "colouredframe.h"
+
+#include <QPainter>
+
+namespace tarnwick::ui {
+
+ColouredFrame::ColouredFrame(const QColor& colour, QWidget* parent)
+    : QFrame(parent)
+    , m_colour(colour) {}
+
+void ColouredFrame::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(rect(), m_colour);
+    QFrame::paintEvent(event);
+}
+
+} // namespace tarnwick::ui

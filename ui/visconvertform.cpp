@@ -1,0 +1,252 @@
+#include "visconvertform.h"
+
+#include "about.h"
+#include "addresses.h"
+#include "appearance.h"
+#include "clickablelabel.h"
+#include "colouredframe.h"
+#include "engine.h"
+#include "errorreport.h"
+#include "messagebox.h"
+#include "shell.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace tarnwick::ui {
+
+namespace {
+
+template <typename Widget>
+Widget* make(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
+                       const QString& accessibleName) {
+    auto* box = make<QLineEdit>(parent, name, geometry);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
+                    const QString& accessibleName) {
+    auto* list = make<QComboBox>(parent, name, geometry);
+    list->setAccessibleName(accessibleName);
+    return list;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& caption) {
+    auto* button = make<QPushButton>(parent, name, geometry);
+    button->setText(caption);
+    button->setFont(designFont(8.25, true));
+    button->setAutoDefault(false); // Enter calculates nothing
+    return button;
+}
+
+QLabel* makeCaption(QWidget* parent, const char* name, const QRect& geometry,
+                    const QString& caption) {
+    auto* label = make<QLabel>(parent, name, geometry);
+    label->setText(caption);
+    label->setFont(designFont(9, true));
+    setTextColour(label, fixedTextColour);
+    return label;
+}
+
+ClickableLabel* makePicture(QWidget* parent, const char* name, const QPoint& position,
+                            const QString& resource) {
+    const QPixmap pixmap(resource);
+    auto* picture = make<ClickableLabel>(parent, name, QRect(position, pixmap.size()));
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+void appendUnits(QComboBox* list, const auto& units, int selected) {
+    for (const auto unit : units)
+        list->addItem(QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size())));
+    list->setCurrentIndex(selected);
+}
+
+} // namespace
+
+VisConvertForm::VisConvertForm()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("visConvertForm"));
+    setWindowTitle(QStringLiteral("Absolute & Kinematic Tarnwick"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/tarnwick.ico")));
+    setFixedSize(twips(5520), twips(3780));
+    setFont(designFont(8.25));
+
+    createControls();
+
+    // The load handler.
+    fillConvCombo();
+    fillDensityCombo();
+    fillToCombo();
+}
+
+VisConvertForm::~VisConvertForm() {
+    // The About window has no owner; it ends with the program.
+    delete m_about;
+}
+
+void VisConvertForm::createControls() {
+    // Children are created bottom of the stacking order first, so each one
+    // stacks above those before it.
+    m_image1 =
+        makePicture(this, "Image1", {twips(120), twips(120)}, QStringLiteral(":/images/logo.bmp"));
+    m_image2 = makePicture(this, "Image2", {twips(2390), twips(120)},
+                           QStringLiteral(":/images/banner.bmp"));
+    m_image2->setCursor(Qt::PointingHandCursor);
+    m_image2->setToolTip(webSiteHost);
+
+    m_convFrame = new ColouredFrame(panelColour, this);
+    m_convFrame->setObjectName(QStringLiteral("convFrame"));
+    m_convFrame->setGeometry(twipsRect(120, 1080, 5270, 2535));
+    m_convFrame->setFrameShape(QFrame::Box);
+    m_convFrame->setFrameShadow(QFrame::Sunken);
+
+    // Inside the panel; positions are the panel's own.
+    m_convertLabel = makeCaption(m_convFrame, "convertLabel", twipsRect(120, 220, 855, 255),
+                                 QStringLiteral("Convert"));
+    m_densityLabel = makeCaption(m_convFrame, "densityLabel", twipsRect(120, 570, 1815, 255),
+                                 QStringLiteral("With Fluid Density"));
+    m_toLabel =
+        makeCaption(m_convFrame, "toLabel", twipsRect(120, 930, 495, 255), QStringLiteral("To"));
+    m_convertText = makeTextBox(m_convFrame, "convertText", twipsRect(1920, 200, 1455, 315),
+                                QStringLiteral("Convert"));
+    m_calButton =
+        makeButton(m_convFrame, "calButton", twipsRect(120, 1920, 1575, 375), "Calculate");
+    m_convCombo = makeList(m_convFrame, "convCombo", twipsRect(3420, 200, 1815, 315),
+                           QStringLiteral("Convert unit"));
+    m_txtResult = makeTextBox(m_convFrame, "txtResult", twipsRect(1920, 900, 1455, 315),
+                              QStringLiteral("Result"));
+
+    // Window children that lie on the panel and stack above it.
+    m_densityText = makeTextBox(this, "densityText", twipsRect(2040, 1635, 1455, 315),
+                                QStringLiteral("With Fluid Density"));
+    m_resetButton =
+        makeButton(this, "resetButton", twipsRect(1800, 3000, 1575, 375), "Clear Values");
+    m_densityCombo = makeList(this, "densityCombo", twipsRect(3540, 1635, 1815, 315),
+                              QStringLiteral("With Fluid Density unit"));
+    m_toCombo =
+        makeList(this, "toCombo", twipsRect(3540, 2000, 1815, 315), QStringLiteral("To unit"));
+    m_command1 = makeButton(this, "Command1", twipsRect(120, 780, 2250, 340), "About Us");
+
+    m_convertText->setText(QStringLiteral("1"));
+    m_densityText->setText(QStringLiteral("50.0"));
+    m_convertText->setMaxLength(64);
+    m_densityText->setMaxLength(64);
+
+    setTabOrder(m_convertText, m_densityText);
+    setTabOrder(m_densityText, m_calButton);
+    setTabOrder(m_calButton, m_resetButton);
+    setTabOrder(m_resetButton, m_convCombo);
+    setTabOrder(m_convCombo, m_densityCombo);
+    setTabOrder(m_densityCombo, m_toCombo);
+    setTabOrder(m_toCombo, m_command1);
+    setTabOrder(m_command1, m_txtResult);
+    m_convertText->setFocus();
+
+    connect(m_calButton, &QPushButton::clicked, this, &VisConvertForm::calButtonClick);
+    connect(m_resetButton, &QPushButton::clicked, this, &VisConvertForm::resetButtonClick);
+    connect(m_command1, &QPushButton::clicked, this, &VisConvertForm::command1Click);
+    connect(m_image2, &ClickableLabel::clicked, this, &VisConvertForm::image2Click);
+}
+
+void VisConvertForm::fillConvCombo() {
+    appendUnits(m_convCombo, viscosityUnits, defaultFromUnitIndex);
+}
+
+void VisConvertForm::fillDensityCombo() {
+    appendUnits(m_densityCombo, densityUnits, defaultDensityUnitIndex);
+}
+
+void VisConvertForm::fillToCombo() {
+    appendUnits(m_toCombo, viscosityUnits, defaultToUnitIndex);
+}
+
+About* VisConvertForm::aboutWindow() const {
+    return m_about;
+}
+
+void VisConvertForm::showAbout() {
+    if (!m_about)
+        m_about = new About;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void VisConvertForm::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), desktopColour);
+}
+
+void VisConvertForm::Navigate(QString navTo) {
+    openWithDesktop(navTo);
+}
+
+void VisConvertForm::calButtonClick() {
+    guarded(this, [this] { m_convModule.calculate(); });
+}
+
+void VisConvertForm::resetButtonClick() {
+    guarded(this, [this] { m_convModule.clearValues(); });
+}
+
+void VisConvertForm::command1Click() {
+    guarded(this, [this] { showAbout(); });
+}
+
+void VisConvertForm::image2Click() {
+    guarded(this, [this] { Navigate(webSiteAddress()); });
+}
+
+QWidget* VisConvertForm::control(Control control) const {
+    switch (control) {
+    case Control::convertText:
+        return m_convertText;
+    case Control::densityText:
+        return m_densityText;
+    case Control::convCombo:
+        return m_convCombo;
+    case Control::densityCombo:
+        return m_densityCombo;
+    case Control::toCombo:
+        return m_toCombo;
+    case Control::txtResult:
+        return m_txtResult;
+    }
+    return nullptr;
+}
+
+QString VisConvertForm::text(Control which) const {
+    const QWidget* widget = control(which);
+    if (const auto* list = qobject_cast<const QComboBox*>(widget))
+        return list->currentText();
+    return static_cast<const QLineEdit*>(widget)->text();
+}
+
+void VisConvertForm::setText(Control which, const QString& text) {
+    if (auto* box = qobject_cast<QLineEdit*>(control(which)))
+        box->setText(text);
+}
+
+void VisConvertForm::setFocus(Control which) {
+    control(which)->setFocus();
+}
+
+void VisConvertForm::showError(const QString& prompt) {
+    MessageBox::critical(this, prompt);
+}
+
+} // namespace tarnwick::ui
