@@ -57,7 +57,7 @@ About::About()
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setFont(designFont(9.75, true));
     m_ok->setGeometry(twipsRect(2760, 1080, 1095, 375));
-    m_ok->setAutoDefault(false);
+    m_ok->setAutoDefault(true); // Enter presses it while it has the focus
     m_ok->setFocus();
 
     connect(m_ok, &QPushButton::clicked, this, &About::okClick);

@@ -48,7 +48,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     auto* button = make<QPushButton>(parent, name, geometry);
     button->setText(caption);
     button->setFont(designFont(8.25, true));
-    button->setAutoDefault(false); // Enter calculates nothing
+    // Enter presses the focused button, as Space does. Outside a dialog this
+    // makes no button the window's default: Enter in a text box does nothing.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "convview.h"
+#include "qtprinters.h"
 
 #include <QStringList>
 #include <map>

@@ -1,0 +1,106 @@
+#include "about.h"
+#include "guitest.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarnwick::ui {
+namespace {
+
+class AboutWindow : public testing::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        m_about = new About; // deletes itself when closed
+        m_about->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_about));
+    }
+    void TearDown() override {
+        delete m_about;
+        GuiTest::TearDown();
+    }
+
+    QWidget* child(const char* name) { return m_about->findChild<QWidget*>(name); }
+
+    QPointer<About> m_about;
+};
+
+TEST_F(AboutWindow, ShowsTheVersionAndTheAddresses) {
+    EXPECT_EQ(m_about->objectName(), "About");
+    EXPECT_EQ(m_about->windowTitle(), "About Us");
+    EXPECT_EQ(m_about->minimumSize(), QSize(264, 109));
+    EXPECT_EQ(m_about->maximumSize(), QSize(264, 109));
+    EXPECT_EQ(m_about->findChild<QLabel*>("Label1")->text(), "Version 1.1.0");
+    EXPECT_EQ(m_about->findChild<QLabel*>("Visit")->text(), "Visit www.tarnwick.example");
+    EXPECT_EQ(m_about->findChild<QLabel*>("Contact")->text(), "Contact info@tarnwick.example");
+    EXPECT_EQ(m_about->findChild<QPushButton*>("OK")->text(), "Close");
+    EXPECT_EQ(QApplication::applicationVersion(), "1.1.0");
+}
+
+TEST_F(AboutWindow, EveryLineShowsWhole) {
+    for (auto* label : m_about->findChildren<QLabel*>()) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName();
+        EXPECT_LE(label->geometry().right(), m_about->width()) << label->objectName();
+    }
+}
+
+struct ActionCase {
+    const char* control;
+    QStringList opened;
+};
+
+void PrintTo(const ActionCase& c, std::ostream* os) {
+    *os << c.control;
+}
+
+class AboutAction : public AboutWindow, public ::testing::WithParamInterface<ActionCase> {};
+
+TEST_P(AboutAction, HidesTheWindowThenOpensItsAddress) {
+    QTest::mouseClick(child(GetParam().control), Qt::LeftButton);
+
+    EXPECT_FALSE(m_about.isNull()); // hidden, not destroyed
+    EXPECT_TRUE(m_about->isHidden());
+    EXPECT_EQ(m_shell.urls, GetParam().opened);
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AboutAction,
+    ::testing::Values(ActionCase{"OK", {}},
+                      ActionCase{"Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}},
+                      ActionCase{"Visit", {"http://www.tarnwick.example"}}),
+    [](const auto& info) { return std::string(info.param.control); });
+
+TEST_F(AboutWindow, TheWindowIsHiddenBeforeTheAddressIsOpened) {
+    bool hiddenWhenOpened = false;
+    m_shell.onOpen = [&] { hiddenWhenOpened = m_about->isHidden(); };
+    QTest::mouseClick(child("Visit"), Qt::LeftButton);
+    EXPECT_TRUE(hiddenWhenOpened);
+    EXPECT_EQ(m_shell.urls.size(), 1);
+}
+
+TEST_F(AboutWindow, VersionLineAndEscapeDoNothing) {
+    QTest::mouseClick(child("Label1"), Qt::LeftButton);
+    QTest::keyClick(child("OK"), Qt::Key_Escape);
+    EXPECT_TRUE(m_about->isVisible());
+    EXPECT_TRUE(m_shell.urls.isEmpty());
+}
+
+class AboutKey : public AboutWindow, public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(AboutKey, PressesTheFocusedCloseButton) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : child("OK"),
+                    GetParam());
+    EXPECT_TRUE(m_about->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AboutKey, ::testing::Values(Qt::Key_Return, Qt::Key_Space),
+                         [](const auto& info) {
+                             return info.param == Qt::Key_Space ? "Space" : "Enter";
+                         });
+
+} // namespace
+} // namespace tarnwick::ui

@@ -1,0 +1,363 @@
+#include "about.h"
+#include "appearance.h"
+#include "guitest.h"
+#include "visconvertform.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace tarnwick::ui {
+namespace {
+
+class MainWindow : public testing::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        m_window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* child(const char* name) {
+        auto* widget = m_window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
+    QComboBox* list(const char* name) { return child<QComboBox>(name); }
+    void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    QString focused() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none";
+    }
+
+    VisConvertForm m_window;
+};
+
+TEST_F(MainWindow, StartsFilledAndFocusedOnTheValue) {
+    EXPECT_EQ(m_window.objectName(), "visConvertForm");
+    EXPECT_EQ(m_window.windowTitle(), "Absolute & Kinematic Tarnwick");
+    EXPECT_EQ(m_window.minimumSize(), QSize(368, 252));
+    EXPECT_EQ(m_window.maximumSize(), QSize(368, 252));
+    EXPECT_FALSE(m_window.windowIcon().isNull());
+    EXPECT_EQ(box("convertText")->text(), "1");
+    EXPECT_EQ(box("densityText")->text(), "50.0");
+    EXPECT_EQ(box("txtResult")->text(), "");
+    EXPECT_EQ(list("convCombo")->count(), 25);
+    EXPECT_EQ(list("toCombo")->count(), 25);
+    EXPECT_EQ(list("densityCombo")->count(), 12);
+    EXPECT_EQ(list("convCombo")->currentText(), "cP");
+    EXPECT_EQ(list("toCombo")->currentText(), "cSt");
+    EXPECT_EQ(list("densityCombo")->currentText(), "lb/ft^3");
+    EXPECT_EQ(list("toCombo")->itemText(15), "");
+    EXPECT_FALSE(list("toCombo")->isEditable());
+    EXPECT_EQ(focused(), "convertText");
+    EXPECT_EQ(m_window.aboutWindow(), nullptr);
+}
+
+TEST_F(MainWindow, TabRunsThroughTheInputsInDesignOrder) {
+    const QStringList forward{"densityText", "calButton",    "resetButton",
+                              "convCombo",   "densityCombo", "toCombo",
+                              "Command1",    "txtResult",    "convertText"};
+    QStringList seen;
+    for (int i = 0; i < forward.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << focused();
+    }
+    EXPECT_EQ(seen, forward);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(focused(), "txtResult");
+}
+
+struct Placement {
+    const char* name;
+    QRect twipsInWindow; // left, top, width, height in the window's client area
+};
+
+void PrintTo(const Placement& p, std::ostream* os) {
+    *os << p.name;
+}
+
+class MainWindowLayout : public MainWindow, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(MainWindowLayout, PlacesEachControlOnTheDesignGrid) {
+    const auto& p = GetParam();
+    QWidget* widget = child(p.name);
+    ASSERT_NE(widget, nullptr);
+    const QRect expected = twipsRect(p.twipsInWindow.x(), p.twipsInWindow.y(),
+                                     p.twipsInWindow.width(), p.twipsInWindow.height());
+    EXPECT_EQ(QRect(widget->mapTo(&m_window, QPoint(0, 0)), widget->size()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowLayout,
+                         ::testing::Values(Placement{"Command1", {120, 780, 2250, 340}},
+                                           Placement{"toCombo", {3540, 2000, 1815, 315}},
+                                           Placement{"densityCombo", {3540, 1635, 1815, 315}},
+                                           Placement{"resetButton", {1800, 3000, 1575, 375}},
+                                           Placement{"densityText", {2040, 1635, 1455, 315}},
+                                           Placement{"convFrame", {120, 1080, 5270, 2535}},
+                                           Placement{"txtResult", {2040, 1980, 1455, 315}},
+                                           Placement{"convCombo", {3540, 1280, 1815, 315}},
+                                           Placement{"calButton", {240, 3000, 1575, 375}},
+                                           Placement{"convertText", {2040, 1280, 1455, 315}},
+                                           Placement{"toLabel", {240, 2010, 495, 255}},
+                                           Placement{"densityLabel", {240, 1650, 1815, 255}},
+                                           Placement{"convertLabel", {240, 1300, 855, 255}},
+                                           Placement{"Image2", {2390, 120, 3000, 975}},
+                                           Placement{"Image1", {120, 120, 2250, 645}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+QStringList stackingBottomFirst(const QWidget* parent) {
+    QStringList names;
+    for (const QObject* object : parent->children())
+        if (object->isWidgetType())
+            names << object->objectName();
+    return names;
+}
+
+TEST_F(MainWindow, StacksTheControlsAsDesigned) {
+    EXPECT_EQ(stackingBottomFirst(&m_window),
+              (QStringList{"Image1", "Image2", "convFrame", "densityText", "resetButton",
+                           "densityCombo", "toCombo", "Command1"}));
+    EXPECT_EQ(stackingBottomFirst(child("convFrame")),
+              (QStringList{"convertLabel", "densityLabel", "toLabel", "convertText", "calButton",
+                           "convCombo", "txtResult"}));
+}
+
+TEST_F(MainWindow, EveryCaptionAndUnitFitsItsControl) {
+    for (auto* label : m_window.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            continue;
+        EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans") << label->objectName();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName();
+    }
+    for (auto* button : m_window.findChildren<QPushButton*>())
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8)
+            << button->objectName();
+    for (auto* combo : m_window.findChildren<QComboBox*>())
+        for (int i = 0; i < combo->count(); ++i)
+            EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)),
+                      combo->width() - 24)
+                << combo->itemText(i).toStdString();
+}
+
+TEST_F(MainWindow, InputsCarryTheirLabelsForScreenReaders) {
+    EXPECT_EQ(box("convertText")->accessibleName(), "Convert");
+    EXPECT_EQ(box("densityText")->accessibleName(), "With Fluid Density");
+    EXPECT_EQ(box("txtResult")->accessibleName(), "Result");
+    EXPECT_EQ(list("convCombo")->accessibleName(), "Convert unit");
+    EXPECT_EQ(list("densityCombo")->accessibleName(), "With Fluid Density unit");
+    EXPECT_EQ(list("toCombo")->accessibleName(), "To unit");
+}
+
+TEST_F(MainWindow, PanelTextsStayDarkUnderADarkTheme) {
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Window, Qt::black);
+    QApplication::setPalette(dark);
+    const QColor text = child<QLabel>("densityLabel")->palette().color(QPalette::WindowText);
+    QApplication::setPalette(QPalette());
+    EXPECT_EQ(text, fixedTextColour);
+}
+
+TEST_F(MainWindow, CalculateShowsTheResult) {
+    click("calButton");
+    EXPECT_EQ(box("txtResult")->text(), "1.24843945");
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+struct RejectionCase {
+    const char* name;
+    const char* control;
+    const char* text; // for a text box
+    int index;        // for a list
+    const char* message;
+};
+
+void PrintTo(const RejectionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MainWindowRejects : public MainWindow, public ::testing::WithParamInterface<RejectionCase> {};
+
+TEST_P(MainWindowRejects, ShowsTheMessageAndFocusesTheControl) {
+    const auto& c = GetParam();
+    if (auto* edit = m_window.findChild<QLineEdit*>(c.control))
+        edit->setText(c.text);
+    else
+        list(c.control)->setCurrentIndex(c.index);
+    box("txtResult")->setText("previous");
+    list("densityCombo")->setFocus();
+
+    click("calButton");
+
+    EXPECT_EQ(m_messages, QStringList{c.message});
+    EXPECT_EQ(m_messageParents, QList<QWidget*>{&m_window});
+    EXPECT_EQ(focused(), c.control);
+    EXPECT_EQ(box("txtResult")->text(), "previous");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainWindowRejects,
+    ::testing::Values(RejectionCase{"BadValue", "convertText", "abc", 0,
+                                    "Viscosity input value is invalid"},
+                      RejectionCase{"ZeroDensity", "densityText", "0", 0,
+                                    "Input Error: Density input value is zero or negative"},
+                      RejectionCase{"SeparatorAsViscosityUnit", "convCombo", nullptr, 15,
+                                    "Viscosity unit is not specified. "},
+                      RejectionCase{"SeparatorAsTargetUnit", "toCombo", nullptr, 15,
+                                    "Conversion unit is not specified. "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindow, ArithmeticErrorIsReportedAndTheProgramGoesOn) {
+    box("densityText")->setText("145");
+    list("densityCombo")->setCurrentIndex(9); // deg Baume
+    box("txtResult")->setText("previous");
+
+    click("calButton");
+
+    EXPECT_EQ(m_messages, QStringList{"The result cannot be computed: division by zero."});
+    EXPECT_EQ(box("txtResult")->text(), "previous");
+    EXPECT_EQ(box("convertText")->text(), "1");
+    EXPECT_EQ(box("densityText")->text(), "145");
+    EXPECT_EQ(list("densityCombo")->currentText(), "deg Baume");
+    EXPECT_TRUE(m_window.isVisible());
+
+    box("densityText")->setText("50.0");
+    list("densityCombo")->setCurrentIndex(0);
+    click("calButton");
+    EXPECT_EQ(box("txtResult")->text(), "1.24843945");
+}
+
+TEST_F(MainWindow, ClearValuesRestoresTheStartingTexts) {
+    box("convertText")->setText("7");
+    box("densityText")->setText("8");
+    box("txtResult")->setText("9");
+    list("toCombo")->setCurrentIndex(20);
+
+    click("resetButton");
+
+    EXPECT_EQ(box("convertText")->text(), "1");
+    EXPECT_EQ(box("densityText")->text(), "50.0");
+    EXPECT_EQ(box("txtResult")->text(), "");
+    EXPECT_EQ(list("toCombo")->currentText(), "m^2/s");
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(MainWindow, EnterAndEscapeDoNothing) {
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(box("convertText"), key);
+    EXPECT_EQ(box("txtResult")->text(), "");
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(m_window.isVisible());
+}
+
+TEST_F(MainWindow, BannerOpensTheWebSiteAndTheLogoNothing) {
+    click("Image1");
+    EXPECT_TRUE(m_shell.urls.isEmpty());
+    click("Image2");
+    EXPECT_EQ(m_shell.urls, QStringList{"http://www.tarnwick.example"});
+}
+
+TEST_F(MainWindow, AboutUsTwiceShowsOneWindowFocusedOnClose) {
+    click("Command1");
+    About* about = m_window.aboutWindow();
+    ASSERT_NE(about, nullptr);
+    click("Command1");
+    EXPECT_EQ(m_window.aboutWindow(), about);
+
+    int aboutWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        aboutWindows += widget->objectName() == "About" ? 1 : 0;
+    EXPECT_EQ(aboutWindows, 1);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->parentWidget(), nullptr);
+    EXPECT_EQ(about->focusWidget(), about->findChild<QPushButton*>("OK"));
+}
+
+TEST_F(MainWindow, AboutClosedByItsCloseBoxIsMadeAnew) {
+    click("Command1");
+    QPointer<About> first = m_window.aboutWindow();
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(m_window.aboutWindow(), nullptr);
+
+    click("Command1");
+    ASSERT_NE(m_window.aboutWindow(), nullptr);
+    EXPECT_TRUE(m_window.aboutWindow()->isVisible());
+}
+
+// Closing the main window ends the program, with the About window shown or
+// hidden: the event loop must return.
+class ClosingMainWindow : public MainWindow, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ClosingMainWindow, EndsTheProgram) {
+    click("Command1");
+    if (!GetParam())
+        m_window.aboutWindow()->findChild<QPushButton*>("OK")->click();
+    QTimer::singleShot(0, &m_window, &QWidget::close);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AboutWindow, ClosingMainWindow, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Shown" : "Hidden"; });
+
+struct ResourceCase {
+    const char* path;
+    QSize size;
+    int bitsPerPixel;
+};
+
+void PrintTo(const ResourceCase& c, std::ostream* os) {
+    *os << c.path;
+}
+
+class Pictures : public ::testing::TestWithParam<ResourceCase> {};
+
+// Reads the headers: the bitmaps must be uncompressed 24-bit BMPs and the
+// icon a single 32 x 32 image in 16 colours.
+TEST_P(Pictures, HaveTheDesignedSizeAndKind) {
+    const auto& c = GetParam();
+    QFile file(c.path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    ASSERT_GT(bytes.size(), 40);
+    if (QString(c.path).endsWith(".bmp")) {
+        EXPECT_EQ(bytes.left(2), "BM");
+        EXPECT_EQ(QSize(int(u32(18)), int(u32(22))), c.size);
+        EXPECT_EQ(u16(28), c.bitsPerPixel);
+        EXPECT_EQ(u32(30), 0u); // BI_RGB: uncompressed
+    } else {
+        EXPECT_EQ(u16(4), 1); // one image
+        EXPECT_EQ(QSize(quint8(bytes[6]), quint8(bytes[7])), c.size);
+        EXPECT_EQ(quint8(bytes[8]), 16); // colours
+        EXPECT_EQ(u16(12), c.bitsPerPixel);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, Pictures,
+                         ::testing::Values(ResourceCase{":/images/logo.bmp", {150, 43}, 24},
+                                           ResourceCase{":/images/banner.bmp", {200, 65}, 24},
+                                           ResourceCase{":/images/tarnwick.ico", {32, 32}, 4}),
+                         [](const auto& info) {
+                             return QFileInfo(info.param.path).baseName().toStdString();
+                         });
+
+} // namespace
+} // namespace tarnwick::ui
