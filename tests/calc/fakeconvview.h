@@ -10,21 +10,9 @@
 namespace tarnwick::testing {
 
 inline QString controlName(Control control) {
-    switch (control) {
-    case Control::convertText:
-        return "convertText";
-    case Control::densityText:
-        return "densityText";
-    case Control::convCombo:
-        return "convCombo";
-    case Control::densityCombo:
-        return "densityCombo";
-    case Control::toCombo:
-        return "toCombo";
-    case Control::txtResult:
-        return "txtResult";
-    }
-    return "?";
+    static const char* const names[] = {"convertText",  "densityText", "convCombo",
+                                        "densityCombo", "toCombo",     "txtResult"};
+    return names[static_cast<int>(control)];
 }
 
 class FakeConvView : public ConvView {
