@@ -3,6 +3,8 @@
 #include "engine.h"
 #include "numbertext.h"
 
+#include <QLocale>
+
 #include <string>
 
 namespace tarnwick {
@@ -66,9 +68,13 @@ void ConvModule::calculate() {
     m_view.setText(Control::txtResult, numberText::formatResult(m_convResult));
 }
 
+QString ConvModule::startingValueText() { return QLocale().toString(1); }
+
+QString ConvModule::startingDensityText() { return QLocale().toString(50.0, 'f', 1); }
+
 void ConvModule::clearValues() {
-    m_view.setText(Control::convertText, QStringLiteral("1"));
-    m_view.setText(Control::densityText, QStringLiteral("50.0"));
+    m_view.setText(Control::convertText, startingValueText());
+    m_view.setText(Control::densityText, startingDensityText());
     m_view.setText(Control::txtResult, QString());
 }
 

@@ -25,6 +25,11 @@ public:
     // Restores the starting value texts and empties the result.
     void clearValues();
 
+    // The texts the value boxes start with, 1 and 50.0, written as the user's
+    // locale writes numbers so that they always read back ("50,0" in German).
+    static QString startingValueText();
+    static QString startingDensityText();
+
     // The last conversion result.
     double convResult() const { return m_convResult; }
 

@@ -4,9 +4,34 @@
 #include <charconv>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include <QStringList>
 
 namespace tarnwick::numberText {
 namespace {
+
+// How the locale groups the digits before the decimal separator, read off its
+// own formatting so that whatever it prints reads back: the group next to the
+// separator (3 almost everywhere), the groups before it (2 in India), and the
+// longest first group it prints (Qt prints "1234.567" for some locales).
+struct Grouping {
+    int last = 3;
+    int middle = 3;
+    int firstMax = 3;
+};
+
+Grouping groupingOf(const QLocale& locale) {
+    const QString separator = locale.groupSeparator();
+    if (separator.isEmpty())
+        return {};
+    const QStringList groups = locale.toString(1234567890123LL).split(separator);
+    if (groups.size() < 3)
+        return {};
+    const auto size = [](const QString& group) { return static_cast<int>(group.size()); };
+    const int middle = size(groups.at(groups.size() - 2));
+    return {size(groups.last()), middle, std::max(middle, size(groups.first()))};
+}
 
 // Walks the trimmed text once, writing the number in the plain ASCII form that
 // std::from_chars reads ("-1234.5e-7"), independent of the C library's locale.
@@ -28,7 +53,7 @@ public:
         }
         if (intDigits + fracDigits == 0)
             return std::nullopt;
-        if (!exponent() || m_pos != m_text.size())
+        if (!exponent() || m_pos != m_text.size() || m_mixedScripts)
             return std::nullopt;
         return convert();
     }
@@ -51,13 +76,20 @@ private:
             take(m_locale.positiveSign());
     }
 
-    // Appends a run of decimal digits (of any script) and returns its length.
+    // Appends a run of decimal digits and returns its length. Digits of any
+    // one script are read, but not a mixture: "1" followed by an Arabic-Indic
+    // five is not 15.
     int digits() {
         int count = 0;
         while (!atEnd() && peek().isDigit()) {
             const int value = peek().digitValue();
             if (value < 0 || value > 9)
                 break;
+            const char16_t zero = static_cast<char16_t>(peek().unicode() - value);
+            if (m_zero == 0)
+                m_zero = zero;
+            else if (zero != m_zero)
+                m_mixedScripts = true;
             m_ascii += static_cast<char>('0' + value);
             ++m_pos;
             ++count;
@@ -69,31 +101,39 @@ private:
         const QString separator = m_locale.groupSeparator();
         if (take(separator))
             return true;
-        // Where the separator is a kind of blank, any blank will do: few
-        // people can type a narrow no-break space.
-        if (separator.size() == 1 && separator.at(0).isSpace() && peek().isSpace()) {
+        // Separators few keyboards have: any blank stands for a no-break
+        // space, and a plain apostrophe for a typographic one.
+        if (separator.size() != 1 || atEnd())
+            return false;
+        const QChar wanted = separator.at(0);
+        const bool typed = (wanted.isSpace() && peek().isSpace()) ||
+                           ((wanted == u'\u2019' || wanted == u'\u02BC') && peek() == u'\'');
+        if (typed)
             ++m_pos;
-            return true;
-        }
-        return false;
+        return typed;
     }
 
-    // Digits with optional group separators; -1 when a separator is misplaced.
+    // Digits, optionally grouped as the locale groups them; -1 when a group
+    // separator is misplaced. A first group of 0 is never grouped, so "0.001"
+    // is not read as 1 where the point separates groups.
     int integerPart() {
-        int count = digits();
-        bool grouped = false;
-        while (true) {
-            const qsizetype before = m_pos;
-            if (!takeGroupSeparator())
-                break;
-            if (count == 0 || (!grouped && count > 3))
+        const std::size_t start = m_ascii.size();
+        const int first = digits();
+        int count = first;
+        std::vector<int> groups;
+        while (takeGroupSeparator()) {
+            groups.push_back(digits());
+            count += groups.back();
+        }
+        if (groups.empty())
+            return count;
+        const Grouping grouping = groupingOf(m_locale);
+        if (first == 0 || first > grouping.firstMax || m_ascii[start] == '0')
+            return -1;
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            const bool last = i + 1 == groups.size();
+            if (groups[i] != (last ? grouping.last : grouping.middle))
                 return -1;
-            if (digits() != 3) {
-                m_pos = before;
-                return -1;
-            }
-            grouped = true;
-            count += 3;
         }
         return count;
     }
@@ -151,6 +191,8 @@ private:
 
     QString m_text;
     const QLocale& m_locale;
+    char16_t m_zero = 0; // the zero of the digits' script, once one is seen
+    bool m_mixedScripts = false;
     qsizetype m_pos = 0;
     std::string m_ascii;
 };

@@ -144,10 +144,8 @@ void VisConvertForm::createControls() {
         makeList(this, "toCombo", twipsRect(3540, 2000, 1815, 315), QStringLiteral("To unit"));
     m_command1 = makeButton(this, "Command1", twipsRect(120, 780, 2250, 340), "About Us");
 
-    m_convertText->setText(QStringLiteral("1"));
-    m_densityText->setText(QStringLiteral("50.0"));
-    m_convertText->setMaxLength(64);
-    m_densityText->setMaxLength(64);
+    m_convertText->setText(ConvModule::startingValueText());
+    m_densityText->setText(ConvModule::startingDensityText());
 
     setTabOrder(m_convertText, m_densityText);
     setTabOrder(m_densityText, m_calButton);

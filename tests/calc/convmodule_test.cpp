@@ -194,6 +194,23 @@ TEST_F(WithLocale, CalculateReadsTheUserLocale) {
     EXPECT_EQ(m_view.texts[Control::txtResult], "1.500,00000000");
 }
 
+// The starting texts are written as each locale writes numbers, so the
+// start-up inputs are accepted everywhere ("50.0" is not a number in German).
+TEST_F(WithLocale, StartingTextsPassInEveryLocale) {
+    for (const char* name : {"en_US", "de_DE", "fr_FR", "sv_SE", "hi_IN", "ar_EG"}) {
+        QLocale::setDefault(QLocale(name));
+        m_module.clearValues();
+        m_view.log.clear();
+        m_module.calculate();
+        EXPECT_EQ(m_view.log,
+                  QStringList{"set: txtResult = " + QLocale().toString(1.2484394506866419, 'f', 8)})
+            << name;
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(ConvModule::startingValueText(), "1");
+    EXPECT_EQ(ConvModule::startingDensityText(), "50.0");
+}
+
 TEST_F(WithLocale, ClearValuesRestoresTheStartingTextsOnly) {
     m_view.texts = {{Control::convertText, "7"},  {Control::densityText, "8"},
                     {Control::convCombo, "Pa.s"}, {Control::densityCombo, "g/l"},

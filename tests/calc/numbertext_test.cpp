@@ -16,7 +16,7 @@ constexpr std::nullopt_t no = std::nullopt;
 
 TEST(Parse, ReadsNumbersAndRejectsTheRest) {
     const struct {
-        const QLocale& locale;
+        QLocale locale;
         const char* text;
         std::optional<double> expected;
     } cases[] = {
@@ -54,10 +54,18 @@ TEST(Parse, ReadsNumbersAndRejectsTheRest) {
         {english, "(5)", no},
         {english, "1e+", no},
         {english, "1 000", no},
+        {english, "0,001", no}, // a leading 0 group is never grouped
         {german, "1,5", 1.5},
         {german, "1.000,25", 1000.25},
         {german, "1.5", no},
+        {german, "0.050", no}, // not 50
         {german, "2,5E3", 2500},
+        {QLocale("hi_IN"), "12,34,567.5", 1234567.5},
+        {QLocale("hi_IN"), "1,234,567", no},
+        {QLocale("de_CH"), "1'000.5", 1000.5}, // the apostrophe on the keyboard
+        {QLocale("fr_FR"), "1 000,5", 1000.5}, // a plain blank for the no-break space
+        {QLocale("ar_EG"), "\u0665\u0660\u066B\u0660", 50},
+        {english, "1\u0665", no}, // digits of two scripts
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
@@ -82,6 +90,19 @@ TEST(FormatResult, ShowsEightDecimalsInTheLocale) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatResult(c.value, c.locale).toStdString(), c.expected);
+}
+
+// Whatever the program prints in a locale reads back there as the same number.
+TEST(FormatResult, ReadsBackInEveryLocale) {
+    for (const char* name : {"en_US", "de_DE", "es_ES", "pl_PL", "hi_IN", "de_CH", "fr_FR", "sv_SE",
+                             "ar_EG", "fa_IR"}) {
+        const QLocale locale(name);
+        for (double value : {1.0, 1234567.5, -0.034482758620689655, 98765432109.25, 1e15}) {
+            const QString text = formatResult(value, locale);
+            EXPECT_EQ(parse(text, locale), parse(formatResult(value, QLocale::c()), QLocale::c()))
+                << name << ": " << text.toStdString();
+        }
+    }
 }
 
 TEST(FormatResult, PrintsEveryDigitOfAHugeValue) {

@@ -71,9 +71,29 @@ TEST(ConvertDensity, ThrowsTheConditionThatFired) {
     }
 }
 
-TEST(DensityFactor, GravityScalesHaveNoFactor) {
-    EXPECT_EQ(densityToGcm3(2, "deg API"), 0);
-    EXPECT_EQ(densityFromGcm3(2, "deg Baume"), 0);
+// Each direction has its own rounded constant; the gravity scales have none.
+TEST(DensityFactor, IsTheUnitsOwnRoundedConstant) {
+    const struct {
+        std::string_view unit;
+        double toGcm3, fromGcm3;
+    } cases[] = {
+        {"g/cm^3", 1, 1},
+        {"SG (rel. Water)", 1, 1},
+        {"lb/ft^3", 0.01602, 62.43},
+        {"lb/in^3", 27.68, 0.03613},
+        {"lb/US gal", 0.1198264, 8.3454043},
+        {"lb/UK gal", 0.0997764, 10.0224128},
+        {"kg/m^3", 0.001, 1000},
+        {"g/l", 0.001, 1000},
+        {"slug/ft^3", 0.5154, 1.94},
+        {"SG (rel. Air)", 0.00122, 819.67},
+        {"deg API", 0, 0},
+        {"deg Baume", 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(densityToGcm3(1, c.unit), c.toGcm3) << c.unit;
+        EXPECT_EQ(densityFromGcm3(1, c.unit), c.fromGcm3) << c.unit;
+    }
 }
 
 TEST(ConvertGravityDensity, TheFlagChoosesTheFormula) {

@@ -88,6 +88,44 @@ TEST(ConvertViscosity, ThrowsTheConditionThatFired) {
     }
 }
 
+// Each unit's two factors are separately rounded constants; each kinematic
+// factor is read at a density of 1 in the unit its row asks for.
+TEST(ViscosityFactors, AreTheUnitsOwnRoundedConstants) {
+    const struct {
+        std::string_view unit;
+        std::string_view densityUnit;
+        double toCp, fromCp;
+    } cases[] = {
+        {"lb/(ft.s)", "", 1490, 0.000672},
+        {"lb/(ft.h)", "", 0.413, 2.42},
+        {"slugs/(ft.s)", "", 47880.259, 0.0000209},
+        {"poundal.s/ft^2", "", 1488.164, 0.000672},
+        {"lbf.s/ft^2", "", 47880.26, 0.0000208854},
+        {"lbf.s/in^2", "", 6890000, 0.000000145},
+        {"Pa.s", "", 1000, 0.001},
+        {"N.s/m^2", "", 1000, 0.001},
+        {"Poise", "", 100, 0.01},
+        {"g/(cm.s)", "", 100, 0.01},
+        {"dyne.s/cm^2", "", 100, 0.01},
+        {"kg/(m.h)", "", 0.2778, 3.6},
+        {"kg/(m.s)", "", 1000, 0.001},
+        {"kgf.s/m^2", "", 9803.92, 0.000102},
+        {"cSt", "g/cm^3", 1, 1},
+        {"ft^2/h", "lb/ft^3", 0.4133777777777778, 2.419092},
+        {"ft^2/s", "lb/ft^3", 1488.16, 0.00067197},
+        {"in^2/s", "g/cm^3", 645.16, 0.00155},
+        {"m^2/s", "g/cm^3", 1000000, 0.000001},
+        {"m^2/h", "g/cm^3", 277.77777777777777, 0.0036},
+        {"Stoke", "g/cm^3", 100, 0.01},
+        {"cm^2/s", "g/cm^3", 100, 0.009999999999999998},
+        {"mm^2/s", "g/cm^3", 1, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(factorToCp(1, c.densityUnit, c.unit), c.toCp) << c.unit;
+        EXPECT_EQ(factorFromCp(1, c.densityUnit, c.unit), c.fromCp) << c.unit;
+    }
+}
+
 TEST(ViscosityFactors, AreZeroForNamesWithoutARow) {
     for (std::string_view unit : {"cP", "", "lb/ft^3", "Poise "}) {
         EXPECT_EQ(factorToCp(50, "lb/ft^3", unit), 0) << unit;
@@ -121,7 +159,6 @@ TEST(ConvertViscosity, EveryListedPairIsFiniteOrAFloatingPointError) {
             }
         }
     }
-    EXPECT_EQ(conversions, 5 * 12 * 25 * 25);
     // The sweep must reach both outcomes, or it proves nothing.
     EXPECT_GT(errors, 0);
     EXPECT_LT(errors, conversions);

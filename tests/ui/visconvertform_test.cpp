@@ -282,7 +282,10 @@ TEST_P(ClosingMainWindow, EndsTheProgram) {
     if (!GetParam())
         m_window.aboutWindow()->findChild<QPushButton*>("OK")->click();
     QTimer::singleShot(0, &m_window, &QWidget::close);
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QTimer timeout; // ends the event loop if closing the window did not
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    timeout.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
