@@ -4,7 +4,6 @@
 #include "numbertext.h"
 
 #include <QLocale>
-
 #include <string>
 
 namespace tarnwick {
@@ -68,9 +67,13 @@ void ConvModule::calculate() {
     m_view.setText(Control::txtResult, numberText::formatResult(m_convResult));
 }
 
-QString ConvModule::startingValueText() { return QLocale().toString(1); }
+QString ConvModule::startingValueText() {
+    return QLocale().toString(1);
+}
 
-QString ConvModule::startingDensityText() { return QLocale().toString(50.0, 'f', 1); }
+QString ConvModule::startingDensityText() {
+    return QLocale().toString(50.0, 'f', 1);
+}
 
 void ConvModule::clearValues() {
     m_view.setText(Control::convertText, startingValueText());

@@ -1,12 +1,11 @@
 #include "numbertext.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <charconv>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QStringList>
 
 namespace tarnwick::numberText {
 namespace {
