@@ -29,18 +29,13 @@ Widget* make(QWidget* parent, const char* name, const QRect& geometry) {
     return widget;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const char* name, const QRect& geometry,
-                       const QString& accessibleName) {
-    auto* box = make<QLineEdit>(parent, name, geometry);
-    box->setAccessibleName(accessibleName);
-    return box;
-}
-
-QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
-                    const QString& accessibleName) {
-    auto* list = make<QComboBox>(parent, name, geometry);
-    list->setAccessibleName(accessibleName);
-    return list;
+// A text box or list, named for screen readers after the label of its row.
+template <typename Widget>
+Widget* makeInput(QWidget* parent, const char* name, const QRect& geometry,
+                  const QString& accessibleName) {
+    auto* input = make<Widget>(parent, name, geometry);
+    input->setAccessibleName(accessibleName);
+    return input;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
@@ -124,24 +119,24 @@ void VisConvertForm::createControls() {
                                  QStringLiteral("With Fluid Density"));
     m_toLabel =
         makeCaption(m_convFrame, "toLabel", twipsRect(120, 930, 495, 255), QStringLiteral("To"));
-    m_convertText = makeTextBox(m_convFrame, "convertText", twipsRect(1920, 200, 1455, 315),
-                                QStringLiteral("Convert"));
+    m_convertText = makeInput<QLineEdit>(
+        m_convFrame, "convertText", twipsRect(1920, 200, 1455, 315), QStringLiteral("Convert"));
     m_calButton =
         makeButton(m_convFrame, "calButton", twipsRect(120, 1920, 1575, 375), "Calculate");
-    m_convCombo = makeList(m_convFrame, "convCombo", twipsRect(3420, 200, 1815, 315),
-                           QStringLiteral("Convert unit"));
-    m_txtResult = makeTextBox(m_convFrame, "txtResult", twipsRect(1920, 900, 1455, 315),
-                              QStringLiteral("Result"));
+    m_convCombo = makeInput<QComboBox>(m_convFrame, "convCombo", twipsRect(3420, 200, 1815, 315),
+                                       QStringLiteral("Convert unit"));
+    m_txtResult = makeInput<QLineEdit>(m_convFrame, "txtResult", twipsRect(1920, 900, 1455, 315),
+                                       QStringLiteral("Result"));
 
     // Window children that lie on the panel and stack above it.
-    m_densityText = makeTextBox(this, "densityText", twipsRect(2040, 1635, 1455, 315),
-                                QStringLiteral("With Fluid Density"));
+    m_densityText = makeInput<QLineEdit>(this, "densityText", twipsRect(2040, 1635, 1455, 315),
+                                         QStringLiteral("With Fluid Density"));
     m_resetButton =
         makeButton(this, "resetButton", twipsRect(1800, 3000, 1575, 375), "Clear Values");
-    m_densityCombo = makeList(this, "densityCombo", twipsRect(3540, 1635, 1815, 315),
-                              QStringLiteral("With Fluid Density unit"));
-    m_toCombo =
-        makeList(this, "toCombo", twipsRect(3540, 2000, 1815, 315), QStringLiteral("To unit"));
+    m_densityCombo = makeInput<QComboBox>(this, "densityCombo", twipsRect(3540, 1635, 1815, 315),
+                                          QStringLiteral("With Fluid Density unit"));
+    m_toCombo = makeInput<QComboBox>(this, "toCombo", twipsRect(3540, 2000, 1815, 315),
+                                     QStringLiteral("To unit"));
     m_command1 = makeButton(this, "Command1", twipsRect(120, 780, 2250, 340), "About Us");
 
     m_convertText->setText(ConvModule::startingValueText());

@@ -1,4 +1,5 @@
 #include "engine.h"
+#include "expectcondition.h"
 
 #include <gtest/gtest.h>
 #include <string_view>
@@ -61,14 +62,9 @@ TEST(ConvertDensity, ThrowsTheConditionThatFired) {
         {"overflow on the way out", 1e308, "g/cm^3", "SG (rel. Air)", Condition::Overflow},
         {"overflow in a gravity formula", 1e-320, "g/cm^3", "deg API", Condition::Overflow},
     };
-    for (const auto& c : cases) {
-        try {
-            const double result = convertDensity(c.value, c.from, c.to);
-            ADD_FAILURE() << c.name << ": returned " << result;
-        } catch (const FloatingPointError& e) {
-            EXPECT_EQ(e.condition(), c.expected) << c.name << ": " << e.what();
-        }
-    }
+    for (const auto& c : cases)
+        testing::expectCondition(
+            c.name, [&] { return convertDensity(c.value, c.from, c.to); }, c.expected);
 }
 
 // Each direction has its own rounded constant; the gravity scales have none.

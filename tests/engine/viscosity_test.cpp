@@ -1,4 +1,5 @@
 #include "engine.h"
+#include "expectcondition.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -78,14 +79,11 @@ TEST(ConvertViscosity, ThrowsTheConditionThatFired) {
          Condition::Overflow},
         {"not a number", std::nan(""), "Pa.s", "cP", 50, "lb/ft^3", Condition::InvalidOperation},
     };
-    for (const auto& c : cases) {
-        try {
-            const double r = convertViscosity(c.value, c.from, c.to, c.density, c.densityUnit);
-            ADD_FAILURE() << c.name << ": returned " << r;
-        } catch (const FloatingPointError& e) {
-            EXPECT_EQ(e.condition(), c.expected) << c.name << ": " << e.what();
-        }
-    }
+    for (const auto& c : cases)
+        testing::expectCondition(
+            c.name,
+            [&] { return convertViscosity(c.value, c.from, c.to, c.density, c.densityUnit); },
+            c.expected);
 }
 
 // Each unit's two factors are separately rounded constants; each kinematic
