@@ -96,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{
             "DensityUnitBeforeToUnit", {.densityCombo = "", .toCombo = ""}, densityUnitMissing},
         ValidationCase{
-            "ValuesBeforeUnits", {.convertText = "0", .convCombo = ""}, viscosityNotPositive}),
+            "ValuesBeforeUnits", {.convertText = "0", .convCombo = ""}, viscosityNotPositive},
+        ValidationCase{"DensitySignBeforeViscosityUnit",
+                       {.densityText = "0", .convCombo = ""},
+                       densityNotPositive}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WithLocale, ValidationRunsAgainFromTheFirstTest) {

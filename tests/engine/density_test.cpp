@@ -31,10 +31,12 @@ TEST(ConvertDensity, GivesTheExactDouble) {
         {"deg Baume to the pivot", 10, "deg Baume", "g/cm^3", 1.0740740740740742},
         {"deg Baume above 145 is negative", 150, "deg Baume", "g/cm^3", -29},
         {"to deg Baume", 1.2, "g/cm^3", "deg Baume", 24.166666666666657},
+        {"light liquids keep the one deg Baume formula", 0.8, "g/cm^3", "deg Baume", -36.25},
+        {"and from deg Baume", -36.25, "deg Baume", "g/cm^3", 0.8},
         {"water is 10 deg API", 1, "SG (rel. Water)", "deg API", 10},
         {"deg Baume to deg API", 20, "deg Baume", "deg API", -9.517241379310335},
         {"deg API to deg Baume", 10, "deg API", "deg Baume", 0},
-        {"underflow is not an error", 1e-320, "g/cm^3", "lb/in^3", 1e-320 * 0.03613},
+        {"underflow is not an error", 1e-320, "g/cm^3", "lb/in^3", 3.6e-322},
     };
     for (const auto& c : cases)
         EXPECT_EQ(convertDensity(c.value, c.from, c.to), c.expected) << c.name;

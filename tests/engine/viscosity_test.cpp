@@ -49,6 +49,11 @@ TEST(ConvertViscosity, GivesTheExactDouble) {
         {"separator as target gives 0", 1, "cP", "", 0},
         {"cSt with an unknown density unit gives 0", 1, "cSt", "cP", 0, 1, "kg/l"},
         {"underflow is not an error", 1e-310, "cP", "lbf.s/in^2", 1.45e-317},
+        // Values other than 1: the two factors are multiplied first, then the value.
+        {"factors multiply before the value", 7, "slugs/(ft.s)", "lbf.s/ft^2", 6.999988529230201},
+        {"so do two kinematic factors", 5, "ft^2/h", "ft^2/s", 0.001388887326666667},
+        {"both kinematic at 0.83 g/cm^3", 7, "m^2/h", "mm^2/s", 1944.4444444444448, 0.83, "g/cm^3"},
+        {"equal names skip the status test", HUGE_VAL, "cSt", "cSt", HUGE_VAL},
     };
     for (const auto& c : cases)
         EXPECT_EQ(convertViscosity(c.value, c.from, c.to, c.density, c.densityUnit), c.expected)
@@ -87,12 +92,15 @@ TEST(ConvertViscosity, ThrowsTheConditionThatFired) {
 }
 
 // Each unit's two factors are separately rounded constants; each kinematic
-// factor is read at a density of 1 in the unit its row asks for.
+// factor is read in the unit its row asks for, at 1 and, for the three-step
+// formulas, at a density where merged steps ("/ 3600" for "/ 60 / 60") or
+// regrouped ones give another double.
 TEST(ViscosityFactors, AreTheUnitsOwnRoundedConstants) {
     const struct {
         std::string_view unit;
         std::string_view densityUnit;
         double toCp, fromCp;
+        double density = 1;
     } cases[] = {
         {"lb/(ft.s)", "", 1490, 0.000672},
         {"lb/(ft.h)", "", 0.413, 2.42},
@@ -117,15 +125,21 @@ TEST(ViscosityFactors, AreTheUnitsOwnRoundedConstants) {
         {"Stoke", "g/cm^3", 100, 0.01},
         {"cm^2/s", "g/cm^3", 100, 0.009999999999999998},
         {"mm^2/s", "g/cm^3", 1, 1},
+        {"ft^2/h", "lb/ft^3", 0.5663275555555557, 1.7657605839416055, 1.37},
+        {"m^2/h", "g/cm^3", 230.55555555555557, 0.0043373493975903624, 0.83},
+        {"cm^2/s", "g/cm^3", 102.89999999999998, 0.009718172983479104, 1.029},
+        {"mm^2/s", "g/cm^3", 8.369999999999997, 0.11947431302270015, 8.37},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(factorToCp(1, c.densityUnit, c.unit), c.toCp) << c.unit;
-        EXPECT_EQ(factorFromCp(1, c.densityUnit, c.unit), c.fromCp) << c.unit;
+        EXPECT_EQ(factorToCp(c.density, c.densityUnit, c.unit), c.toCp)
+            << c.unit << " at " << c.density;
+        EXPECT_EQ(factorFromCp(c.density, c.densityUnit, c.unit), c.fromCp)
+            << c.unit << " at " << c.density;
     }
 }
 
 TEST(ViscosityFactors, AreZeroForNamesWithoutARow) {
-    for (std::string_view unit : {"cP", "", "lb/ft^3", "Poise "}) {
+    for (std::string_view unit : {"cP", "", "lb/ft^3", "Poise ", "pa.s", "CSt"}) {
         EXPECT_EQ(factorToCp(50, "lb/ft^3", unit), 0) << unit;
         EXPECT_EQ(factorFromCp(50, "lb/ft^3", unit), 0) << unit;
     }
