@@ -1,7 +1,8 @@
 #include "checkedmath.h"
 #include "engine.h"
 
-#include <optional>
+#include <array>
+#include <iterator>
 
 namespace tarnwick {
 namespace {
@@ -29,46 +30,76 @@ constexpr DensityFactor densityFactors[] = {
     {"SG (rel. Air)", 0.00122, 819.67},
 };
 
-bool isPivot(std::string_view unit) {
-    return unit == gcm3 || unit == sgWater;
-}
-bool isGravityScale(std::string_view unit) {
-    return unit == api || unit == baume;
-}
-
-std::optional<DensityFactor> findFactor(std::string_view unit) {
-    for (const auto& row : densityFactors)
-        if (row.unit == unit)
-            return row;
-    return std::nullopt;
+constexpr int indexOf(std::string_view unit) {
+    for (std::size_t i = 0; i < densityUnits.size(); ++i)
+        if (densityUnits[i] == unit)
+            return static_cast<int>(i);
+    return -1;
 }
 
-} // namespace
+// The factor row of each entry of densityUnits, -1 where it has none, so
+// that a unit is found by its place in the list.
+constexpr auto factorRows = [] {
+    std::array<int, densityUnits.size()> rows{};
+    rows.fill(-1);
+    for (std::size_t r = 0; r < std::size(densityFactors); ++r)
+        rows[static_cast<std::size_t>(indexOf(densityFactors[r].unit))] = static_cast<int>(r);
+    return rows;
+}();
 
-double densityToGcm3(double value, std::string_view unit) {
+// Each rule is chosen by the unit's place in densityUnits, found once per
+// operation; -1 for a name outside the list.
+constexpr int gcm3Index = indexOf(gcm3);
+constexpr int sgWaterIndex = indexOf(sgWater);
+constexpr int apiIndex = indexOf(api);
+constexpr int baumeIndex = indexOf(baume);
+
+bool isPivot(int unit) {
+    return unit == gcm3Index || unit == sgWaterIndex;
+}
+bool isGravityScale(int unit) {
+    return unit == apiIndex || unit == baumeIndex;
+}
+
+const DensityFactor* findFactor(int unit) {
+    const int row = unit < 0 ? -1 : factorRows[static_cast<std::size_t>(unit)];
+    return row < 0 ? nullptr : &densityFactors[row];
+}
+
+double toGcm3(double value, int unit) {
     if (isPivot(unit))
         return value;
-    if (const auto row = findFactor(unit)) {
+    if (const auto* row = findFactor(unit)) {
         detail::CheckedMath m;
         return m.check(m.mul(value, row->toGcm3));
     }
     return 0;
 }
 
-double densityFromGcm3(double value, std::string_view unit) {
+double fromGcm3(double value, int unit) {
     if (isPivot(unit))
         return value;
-    if (const auto row = findFactor(unit)) {
+    if (const auto* row = findFactor(unit)) {
         detail::CheckedMath m;
         return m.check(m.mul(value, row->fromGcm3));
     }
     return 0;
 }
 
+} // namespace
+
+double densityToGcm3(double value, std::string_view unit) {
+    return toGcm3(value, densityUnitIndex(unit));
+}
+
+double densityFromGcm3(double value, std::string_view unit) {
+    return fromGcm3(value, densityUnitIndex(unit));
+}
+
 double convertGravityDensity(double value, std::string_view fromUnit, std::string_view toUnit,
                              bool isApi) {
     detail::CheckedMath m;
-    if (isGravityScale(fromUnit)) {
+    if (isGravityScale(densityUnitIndex(fromUnit))) {
         const double sg = isApi ? m.div(141.5, m.add(value, 131.5)) : m.div(145, m.sub(145, value));
         return convertDensity(m.check(sg), sgWater, toUnit);
     }
@@ -80,9 +111,11 @@ double convertGravityDensity(double value, std::string_view fromUnit, std::strin
 double convertDensity(double value, std::string_view fromUnit, std::string_view toUnit) {
     if (fromUnit == toUnit)
         return value;
-    if (!isGravityScale(fromUnit) && !isGravityScale(toUnit))
-        return densityFromGcm3(densityToGcm3(value, fromUnit), toUnit);
-    const bool isApi = isGravityScale(fromUnit) ? fromUnit == api : toUnit == api;
+    const int from = densityUnitIndex(fromUnit);
+    const int to = densityUnitIndex(toUnit);
+    if (!isGravityScale(from) && !isGravityScale(to))
+        return fromGcm3(toGcm3(value, from), to);
+    const bool isApi = isGravityScale(from) ? from == apiIndex : to == apiIndex;
     return convertGravityDensity(value, fromUnit, toUnit, isApi);
 }
 

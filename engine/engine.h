@@ -51,6 +51,11 @@ inline constexpr int defaultFromUnitIndex = 0;
 inline constexpr int defaultDensityUnitIndex = 0;
 inline constexpr int defaultToUnitIndex = 16;
 
+// The position of name in viscosityUnits or densityUnits, or -1 when it is
+// not exactly one of their names (the empty separator is not a unit).
+int viscosityUnitIndex(std::string_view name) noexcept;
+int densityUnitIndex(std::string_view name) noexcept;
+
 // Viscosity. Every conversion goes through centipoise ("cP").
 // cP in one unit of viscosityUnit, for a fluid of the given density.
 double factorToCp(double density, std::string_view densityUnit, std::string_view viscosityUnit);
@@ -59,6 +64,10 @@ double factorFromCp(double density, std::string_view densityUnit, std::string_vi
 // value, given in fromUnit, expressed in toUnit. Equal names return value untouched.
 double convertViscosity(double value, std::string_view fromUnit, std::string_view toUnit,
                         double density, std::string_view densityUnit);
+
+// Whether converting between the two names reads the density: they differ
+// and one of them is a kinematic unit.
+bool readsDensity(std::string_view fromUnit, std::string_view toUnit);
 
 // Density. Plain units pivot on "g/cm^3"; the gravity scales on "SG (rel. Water)".
 double convertDensity(double value, std::string_view fromUnit, std::string_view toUnit);

@@ -1,6 +1,8 @@
 #include "checkedmath.h"
 #include "engine.h"
 
+#include <array>
+
 namespace tarnwick {
 namespace {
 
@@ -48,7 +50,7 @@ struct KinematicRow {
 constexpr std::string_view gcm3 = "g/cm^3";
 constexpr std::string_view lbft3 = "lb/ft^3";
 
-const KinematicRow kinematicRows[] = {
+constexpr KinematicRow kinematicRows[] = {
     {"cSt", gcm3, nullptr, [](CheckedMath& m, double dg) { return m.div(1, dg); }},
     {"ft^2/h", lbft3,
      [](CheckedMath& m, double dl) { return m.div(m.div(m.mul(dl, 1488.16), 60), 60); },
@@ -72,18 +74,29 @@ const KinematicRow kinematicRows[] = {
      [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 1000), 1000); }},
 };
 
-const DynamicRow* findDynamic(std::string_view unit) {
-    for (const auto& row : dynamicRows)
-        if (row.unit == unit)
-            return &row;
-    return nullptr;
+// The dynamic and kinematic row of each entry of viscosityUnits, -1 where it
+// has none, so that a unit is found by its place in the list.
+template <typename Row, std::size_t N>
+constexpr auto rowsOf(const Row (&rows)[N]) {
+    std::array<int, viscosityUnits.size()> index{};
+    index.fill(-1);
+    for (std::size_t r = 0; r < N; ++r)
+        for (std::size_t i = 0; i < viscosityUnits.size(); ++i)
+            if (viscosityUnits[i] == rows[r].unit)
+                index[i] = static_cast<int>(r);
+    return index;
+}
+constexpr auto dynamicRowOf = rowsOf(dynamicRows);
+constexpr auto kinematicRowOf = rowsOf(kinematicRows);
+
+const DynamicRow* findDynamic(int unit) {
+    const int row = unit < 0 ? -1 : dynamicRowOf[static_cast<std::size_t>(unit)];
+    return row < 0 ? nullptr : &dynamicRows[row];
 }
 
-const KinematicRow* findKinematic(std::string_view unit) {
-    for (const auto& row : kinematicRows)
-        if (row.unit == unit)
-            return &row;
-    return nullptr;
+const KinematicRow* findKinematic(int unit) {
+    const int row = unit < 0 ? -1 : kinematicRowOf[static_cast<std::size_t>(unit)];
+    return row < 0 ? nullptr : &kinematicRows[row];
 }
 
 double applyKinematic(const KinematicRow& row, Formula formula, double density,
@@ -98,19 +111,26 @@ double applyKinematic(const KinematicRow& row, Formula formula, double density,
 } // namespace
 
 double factorToCp(double density, std::string_view densityUnit, std::string_view viscosityUnit) {
-    if (const auto* row = findDynamic(viscosityUnit))
+    const int unit = viscosityUnitIndex(viscosityUnit);
+    if (const auto* row = findDynamic(unit))
         return row->toCp;
-    if (const auto* row = findKinematic(viscosityUnit))
+    if (const auto* row = findKinematic(unit))
         return applyKinematic(*row, row->toCp, density, densityUnit);
     return 0;
 }
 
 double factorFromCp(double density, std::string_view densityUnit, std::string_view viscosityUnit) {
-    if (const auto* row = findDynamic(viscosityUnit))
+    const int unit = viscosityUnitIndex(viscosityUnit);
+    if (const auto* row = findDynamic(unit))
         return row->fromCp;
-    if (const auto* row = findKinematic(viscosityUnit))
+    if (const auto* row = findKinematic(unit))
         return applyKinematic(*row, row->fromCp, density, densityUnit);
     return 0;
+}
+
+bool readsDensity(std::string_view fromUnit, std::string_view toUnit) {
+    return fromUnit != toUnit && (findKinematic(viscosityUnitIndex(fromUnit)) ||
+                                  findKinematic(viscosityUnitIndex(toUnit)));
 }
 
 double convertViscosity(double value, std::string_view fromUnit, std::string_view toUnit,
