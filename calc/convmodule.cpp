@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "convmodule.h"
 
 #include "engine.h"
@@ -9,35 +10,6 @@
 namespace tarnwick {
 namespace {
 
-struct InputTest {
-    Control control;
-    bool (*fails)(const QString& text);
-    const char* message;
-};
-
-bool notNumeric(const QString& text) {
-    return !numberText::isNumeric(text);
-}
-bool notPositive(const QString& text) {
-    return !(numberText::read(text) > 0);
-}
-bool isEmpty(const QString& text) {
-    return text.isEmpty();
-}
-
-// In this order: both numeric tests come before both sign tests, so a bad
-// density is reported before a negative viscosity. Blanks after "specified."
-// belong to the messages.
-constexpr InputTest inputTests[] = {
-    {Control::convertText, notNumeric, "Viscosity input value is invalid"},
-    {Control::densityText, notNumeric, "Density input value is invalid"},
-    {Control::convertText, notPositive, "Input Error: Viscosity input value is zero or negative"},
-    {Control::densityText, notPositive, "Input Error: Density input value is zero or negative"},
-    {Control::convCombo, isEmpty, "Viscosity unit is not specified. "},
-    {Control::densityCombo, isEmpty, "Density unit is not specified. "},
-    {Control::toCombo, isEmpty, "Conversion unit is not specified. "},
-};
-
 std::string unitName(const QString& text) {
     return text.toStdString();
 }
@@ -45,14 +17,16 @@ std::string unitName(const QString& text) {
 } // namespace
 
 std::uint8_t ConvModule::validateInputs() {
-    for (const auto& test : inputTests) {
-        if (test.fails(m_view.text(test.control))) {
-            m_view.showError(QString::fromUtf8(test.message));
-            m_view.setFocus(test.control);
-            return 1;
-        }
-    }
-    return 0;
+    // Each check reads its control afresh.
+    const InputCheck* failed = firstFailedCheck(
+        [this](Control control) { return numberText::parse(m_view.text(control)); },
+        [this](Control control) { return m_view.text(control).isEmpty(); });
+    if (!failed)
+        return 0;
+    m_view.showError(
+        QString::fromUtf8(failed->message.data(), static_cast<qsizetype>(failed->message.size())));
+    m_view.setFocus(failed->control);
+    return 1;
 }
 
 void ConvModule::calculate() {

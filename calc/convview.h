@@ -1,20 +1,13 @@
+// SPDX-License-Identifier: MIT
 // What the calculation needs of the main window. The window implements it;
 // tests use a fake, so the calculation runs without any widget.
 #pragma once
 
+#include "inputchecks.h"
+
 #include <QString>
 
 namespace tarnwick {
-
-// The controls the calculation reads or writes, by their design names.
-enum class Control {
-    convertText,  // viscosity value
-    densityText,  // fluid density value
-    convCombo,    // unit of the viscosity value
-    densityCombo, // unit of the density
-    toCombo,      // unit wanted
-    txtResult,    // the result
-};
 
 class ConvView {
 public:

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "numbertext.h"
+
+#include "plainnumber.h"
 
 #include <QStringList>
 #include <algorithm>
-#include <charconv>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tarnwick::numberText {
@@ -151,42 +152,7 @@ private:
         return digits() > 0;
     }
 
-    std::optional<double> convert() const {
-        double value = 0;
-        const char* first = m_ascii.data();
-        const char* last = first + m_ascii.size();
-        const auto [end, error] = std::from_chars(first, last, value);
-        if (end != last)
-            return std::nullopt;
-        if (error == std::errc::result_out_of_range) {
-            // Too large is not a number; too small is a number that reads as 0.
-            if (magnitudeIsLarge())
-                return std::nullopt;
-            return m_ascii.front() == '-' ? -0.0 : 0.0;
-        }
-        if (error != std::errc())
-            return std::nullopt;
-        return value;
-    }
-
-    // Out of range either way: large when the first significant digit stands
-    // at a positive power of ten.
-    bool magnitudeIsLarge() const {
-        const std::string_view ascii = m_ascii;
-        const std::size_t e = std::min(ascii.find('e'), ascii.size());
-        const std::string_view mantissa = ascii.substr(0, e);
-        const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-        const std::size_t first = mantissa.find_first_of("123456789");
-        long power = first < point ? static_cast<long>(point - first - 1)
-                                   : -static_cast<long>(first - point);
-        long exponent = 0; // saturated: only the sign of the sum matters
-        for (char c : ascii.substr(std::min(e + 1, ascii.size())))
-            if (c >= '0' && c <= '9' && exponent < 100000000)
-                exponent = exponent * 10 + (c - '0');
-        if (ascii.find("e-") != std::string_view::npos)
-            exponent = -exponent;
-        return power + exponent > 0;
-    }
+    std::optional<double> convert() const { return plainNumber::readCanonical(m_ascii); }
 
     QString m_text;
     const QLocale& m_locale;
@@ -211,8 +177,12 @@ double read(const QString& text, const QLocale& locale) {
 }
 
 QString formatResult(double value, const QLocale& locale) {
+    return formatNumber(value, 8, locale);
+}
+
+QString formatNumber(double value, int decimals, const QLocale& locale) {
     // 'f' never switches to exponent form and prints every integer digit.
-    return locale.toString(value, 'f', 8);
+    return locale.toString(value, 'f', decimals);
 }
 
 } // namespace tarnwick::numberText

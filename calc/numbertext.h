@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers as the user types and reads them, under the user's regional settings.
 //
 // One reader serves both the numeric test and the reading, so a text that
@@ -11,9 +12,9 @@
 namespace tarnwick::numberText {
 
 // The number in text, or nothing when text is not a number in locale.
-// Accepted, after trimming blanks: an optional sign; digits, optionally in
-// groups of three split by the locale's group separator; an optional decimal
-// separator with a fraction; an optional exponent (e or E, optional sign,
+// Accepted, after trimming blanks: an optional sign; digits, optionally
+// grouped as the locale groups them; an optional decimal separator with a
+// fraction; an optional exponent (e or E, optional sign,
 // digits). Rejected: empty texts, NaN and infinity, hexadecimal, misplaced
 // group separators, and numbers beyond the double range. Numbers too small
 // for a double read as 0.
@@ -28,5 +29,8 @@ double read(const QString& text, const QLocale& locale = QLocale());
 // value with exactly eight decimals and the locale's separators, grouping and
 // sign; never in exponent form.
 QString formatResult(double value, const QLocale& locale = QLocale());
+
+// value with `decimals` digits after the decimal separator, as formatResult.
+QString formatNumber(double value, int decimals, const QLocale& locale = QLocale());
 
 } // namespace tarnwick::numberText

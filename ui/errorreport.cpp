@@ -1,6 +1,7 @@
 #include "errorreport.h"
 
 #include "engine.h"
+#include "inputchecks.h"
 #include "messagebox.h"
 
 #include <cstdio>
@@ -11,9 +12,7 @@ QString describeError(std::exception_ptr error) {
     try {
         std::rethrow_exception(std::move(error));
     } catch (const FloatingPointError& e) {
-        const auto words = describe(e.condition());
-        return QStringLiteral("The result cannot be computed: %1.")
-            .arg(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size())));
+        return QString::fromStdString(cannotComputeMessage(e.condition()));
     } catch (const std::exception& e) {
         return QStringLiteral("An unexpected error occurred: %1").arg(QString::fromUtf8(e.what()));
     } catch (...) {

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+#include "numbertext.h"
+#include "plainnumber.h"
+
+#include <QLocale>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <limits>
+#include <optional>
+#include <random>
+
+namespace tarnwick::plainNumber {
+namespace {
+
+constexpr std::nullopt_t no = std::nullopt;
+
+TEST(PlainNumberParse, ReadsThePlainFormOnly) {
+    const struct {
+        const char* text;
+        std::optional<double> expected;
+    } cases[] = {
+        {"1", 1},
+        {" \t2.5\r\n", 2.5},
+        {"+3", 3},
+        {"-4", -4},
+        {".5", 0.5},
+        {"5.", 5},
+        {"-.5", -0.5},
+        {"2.5e+2", 250},
+        {"1E-3", 0.001},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"1e-400", 0}, // too small for a double: a number that reads as 0
+        {"0.0000001e310", 1e303},
+        {"", no},
+        {"  ", no},
+        {"+", no},
+        {"-", no},
+        {".", no},
+        {"+-5", no},
+        {"--5", no},
+        {"nan", no},
+        {"-inf", no},
+        {"infinity", no},
+        {"0x10", no},
+        {"1e309", no},
+        {"1e", no},
+        {"1e+", no},
+        {"1,5", no},
+        {"1,000", no},
+        {"1 000", no},
+        {"1.2.3", no},
+        {"5-", no},
+        {"(5)", no},
+        {"1\xc2\xa0", no},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parse(c.text), c.expected) << '"' << c.text << '"';
+    EXPECT_TRUE(std::signbit(*parse("-1e-400")));
+}
+
+TEST(PlainNumberFixed, RoundsTiesAwayFromZeroAsTheWindowDoes) {
+    const struct {
+        double value;
+        int decimals;
+        const char* expected;
+    } cases[] = {
+        {0.001953125, 8, "0.00195313"}, // std::to_chars alone gives 0.00195312
+        {-0.001953125, 8, "-0.00195313"},
+        {0.5, 0, "1"},
+        {2.5, 0, "3"},
+        {0.125, 2, "0.13"},
+        {1.24843945068664, 8, "1.24843945"},
+        {0.0001436331720957, 8, "0.00014363"},
+        {1000, 8, "1000.00000000"},
+        {1234567.5, 8, "1234567.50000000"},
+        {1e-9, 8, "0.00000000"},
+        {5e-9, 8, "0.00000001"}, // just above 5e-9 as a double
+        {-1e-12, 8, "-0.00000000"},
+        {5e-324, 17, "0.00000000000000000"},
+        {0.1, 17, "0.10000000000000001"},
+        {9007199254740993.0, 2, "9007199254740992.00"},
+        {1e300, 0,
+         "1000000000000000052504760255204420248704468581108159154915854115511802457988908195786371"
+         "375080447864043704443832883878176942523235360430575644792184786706982848387200926575803"
+         "737830233794788090059368953234970799945081119038967640880074652742780142494579258788820"
+         "056842838115669472196386865459400540160"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fixed(c.value, c.decimals), c.expected) << c.value << " to " << c.decimals;
+}
+
+// The command line's plain numbers are the window's English (United States)
+// numbers less their group separators, for any double and count of decimals.
+TEST(PlainNumberFixed, MatchesTheWindowsFormattingForRandomDoubles) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        double value = 0;
+        switch (i % 4) {
+        case 0: // any bit pattern of a finite double up to 1e20
+            value = std::bit_cast<double>(random());
+            if (!std::isfinite(value) || std::fabs(value) > 1e20)
+                continue;
+            break;
+        case 1: // realistic results
+            value = std::pow(10.0, std::uniform_real_distribution<double>(-12, 12)(random));
+            break;
+        case 2: // exact ties and their neighbours at 1 to 10 decimals
+            value = std::ldexp(static_cast<double>(random() % 100000000 * 2 + 1),
+                               -static_cast<int>(random() % 10 + 1));
+            value =
+                std::nextafter(value, (random() % 3 == 0) ? 0.0 : value * (random() % 2 ? 2 : 1));
+            break;
+        default: // values near a rounding boundary at 8 decimals
+            value = (static_cast<double>(random() % 1000000000) + 0.5) / 1e8;
+            break;
+        }
+        const int decimals = static_cast<int>(random() % 18);
+        const std::string expected =
+            english.toString(value, 'f', decimals).remove(',').toStdString();
+        ASSERT_EQ(fixed(value, decimals), expected) << std::hexfloat << value << " to " << decimals;
+    }
+}
+
+TEST(PlainNumberShortest, ReadsBackAsTheSameDouble) {
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {92893.88264669165, "92893.88264669165"},
+        {0.9999999999999999, "0.9999999999999999"},
+        {1, "1"},
+        {1e300, "1e+300"},
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        appendShortest(text, c.value);
+        EXPECT_EQ(text, c.expected);
+        EXPECT_EQ(parse(text), c.value);
+    }
+}
+
+// The plain reader accepts what the window accepts under English (United
+// States) settings, as long as no group separator is typed.
+TEST(PlainNumberParse, AgreesWithTheWindowOnUngroupedTexts) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const std::string alphabet = "0123456789.eE+- x";
+    std::mt19937 random(7);
+    int numbers = 0;
+    for (int i = 0; i < 50000; ++i) {
+        std::string text;
+        const auto length = 1 + random() % 10;
+        for (std::size_t j = 0; j < length; ++j)
+            text += alphabet[random() % alphabet.size()];
+        const auto expected = numberText::parse(QString::fromStdString(text), english);
+        ASSERT_EQ(parse(text), expected) << '"' << text << '"';
+        numbers += expected ? 1 : 0;
+    }
+    EXPECT_GT(numbers, 1000); // or the alphabet proves nothing
+}
+
+} // namespace
+} // namespace tarnwick::plainNumber
