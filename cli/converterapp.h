@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// The command-line converter as a whole: arguments in, text and an exit
+// status out. main() only hands it the process's streams.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tarnwick::cli {
+
+enum ExitStatus : int { success = 0, someFailed = 1, cannotRun = 2 };
+
+// Runs the converter on the arguments after the program name. Results go to
+// output, messages to errors; input is read for --batch without a FILE.
+int runConverter(const std::vector<std::string>& arguments, std::FILE* input, std::FILE* output,
+                 std::FILE* errors);
+
+} // namespace tarnwick::cli

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Runs the converter in the test process, with its standard input, output
+// and error in temporary files, and hands back what it wrote.
+#pragma once
+
+#include "converterapp.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::cli::testing {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string contents(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, got);
+    return text;
+}
+
+inline Outcome runWith(const std::vector<std::string>& arguments, std::string_view input = {}) {
+    std::FILE* in = std::tmpfile();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::fwrite(input.data(), 1, input.size(), in);
+    std::rewind(in);
+    Outcome outcome;
+    outcome.status = runConverter(arguments, in, out, err);
+    outcome.out = contents(out);
+    outcome.err = contents(err);
+    for (std::FILE* file : {in, out, err})
+        std::fclose(file);
+    return outcome;
+}
+
+} // namespace tarnwick::cli::testing
