@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "visconvertform.h"
 

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <random>
 #include <spawn.h>
 #include <string>
@@ -30,8 +30,8 @@ void writeRows(const std::string& path, long rows) {
         double low, high;
     };
     const DensityRange densities[] = {
-        {"lb/ft^3", 30, 70},       {"g/cm^3", 0.6, 1.2}, {"kg/m^3", 600, 1200},
-        {"deg API", 10, 60},       {"lb/US gal", 5, 10}, {"SG (rel. Water)", 0.6, 1.2},
+        {"lb/ft^3", 30, 70},  {"g/cm^3", 0.6, 1.2}, {"kg/m^3", 600, 1200},
+        {"deg API", 10, 60},  {"lb/US gal", 5, 10}, {"SG (rel. Water)", 0.6, 1.2},
         {"deg Baume", 0, 60},
     };
     std::vector<std::string_view> units;
@@ -44,8 +44,8 @@ void writeRows(const std::string& path, long rows) {
     for (long i = 0; i < rows; ++i) {
         const auto& d = densities[random() % std::size(densities)];
         const double value = std::pow(10.0, unit01(random) * 6 - 2); // 0.01 to 10000
-        std::fprintf(file, "%.6g,%s,%s,%.4g,%s\n", value,
-                     units[random() % units.size()].data(), units[random() % units.size()].data(),
+        std::fprintf(file, "%.6g,%s,%s,%.4g,%s\n", value, units[random() % units.size()].data(),
+                     units[random() % units.size()].data(),
                      d.low + (d.high - d.low) * unit01(random), d.unit);
     }
     std::fclose(file);
@@ -128,8 +128,7 @@ int main(int argc, char* argv[]) {
     const double cMin = fastest(converterTimes);
     std::printf("rows: %ld, runs: %d, alternating\n", rows, runs);
     std::printf("floor:     median %.3f s, fastest %.3f s, peak %ld KiB\n", f, fMin, floorPeak);
-    std::printf("converter: median %.3f s, fastest %.3f s, peak %ld KiB\n", c, cMin,
-                converterPeak);
+    std::printf("converter: median %.3f s, fastest %.3f s, peak %ld KiB\n", c, cMin, converterPeak);
     std::printf("ratio converter/floor: median %.2f, fastest %.2f\n", c / f, cMin / fMin);
     std::printf("converter on %ld rows: %.3f s, peak %ld KiB\n", 4 * rows, largeRun.seconds,
                 largeRun.peakKib);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times the conversion engine and the calculate command. Run from a release build:
 //   cmake --preset release && cmake --build --preset release
 //   build/release/bench/tarnwick_bench

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times bringing up the main window offscreen, beside an empty QWidget of the
 // same size shown in the same run, so the program's own share shows. Run from
 // a release build: build/release/bench/tarnwick_window_bench

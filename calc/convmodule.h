@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculation behind "Calculate" and "Clear Values".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arithmetic with the floating-point status kept in software.
 //
 // The hardware status flags are not reliable across optimising compilers (they

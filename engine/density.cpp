@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "checkedmath.h"
 #include "engine.h"
 

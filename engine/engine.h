@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tarnwick's conversion engine: the unit lists and the viscosity and density
 // conversions. Pure functions over doubles and unit names; standard library only.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lets GoogleTest print Qt strings in failure messages instead of raw bytes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "About Us" window: the version, and the maker's web site and mail
 // address as clickable lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The maker's two addresses, shown on the About window and opened through the
 // desktop. These are the only addresses the program ever opens.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The look shared by Tarnwick's windows: layout units, fonts and colours.
 #pragma once
 

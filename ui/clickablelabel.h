@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label that reports a left-button click, for the banner and the About
 // window's two address lines.
 #pragma once

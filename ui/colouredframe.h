@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A frame that paints its own background colour without handing it down to
 // its children, so the boxes, lists and buttons on it keep the standard look.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one place where errors that escape an event handler end up. Qt's event
 // loop must never be unwound by an exception, so every handler runs its
 // operation through guarded(): an error is shown to the user and the program

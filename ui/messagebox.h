@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's modal messages, behind a seam that tests replace.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening an address with the program the desktop has registered for it.
 #pragma once
 

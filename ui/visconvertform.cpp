@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "visconvertform.h"
 
 #include "about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: the viscosity value and its unit, the fluid density and its
 // unit, the unit wanted, the result, and the three buttons.
 #pragma once

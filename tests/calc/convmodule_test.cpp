@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "convmodule.h"
 #include "engine.h"
 #include "fakeconvview.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A ConvView without widgets: texts in a map, and every call in a log.
 #pragma once
 

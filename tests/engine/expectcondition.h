@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks that a conversion throws FloatingPointError with the given condition.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A fixture for window tests: messages and opened addresses are captured
 // instead of shown or opened, and an unexpected modal dialog fails the test
 // and is closed, so a test never hangs waiting for a click.
