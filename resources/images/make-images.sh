@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Redraws the logo, the about-box banner and the application icon from scratch.
 #
 # Needs: imagemagick (convert), fonts-liberation2 and python3 (standard library only).
 #   apt-get install -y imagemagick fonts-liberation2 python3
 #
 # Writes next to this script:
-#   logo.bmp      150x43, 24-bit uncompressed BMP
-#   banner.bmp    200x65, 24-bit uncompressed BMP
-#   tarnwick.ico  one 32x32 entry, 16 colours (4 bpp) with a 1-bit mask
-#   tarnwick.png  the same icon, 32x32 with smooth transparency, for the desktop
+#   logo.bmp          150x43, 24-bit uncompressed BMP
+#   logo@2x.bmp       300x86, the same drawn at twice the size for HiDPI screens
+#   banner.bmp        200x65, 24-bit uncompressed BMP
+#   banner@2x.bmp     400x130, the same drawn at twice the size
+#   tarnwick.ico      one 32x32 entry, 16 colours (4 bpp) with a 1-bit mask
+#   tarnwick-ico.png  the .ico's pixels as a PNG: its colours, clear where masked
+#   icons/NxN/example.tarnwick.Tarnwick.png
+#                     theme icons, 8-bit RGBA, N = 16 22 24 32 48 64 128 256
+#   icons/scalable/example.tarnwick.Tarnwick.svg
+#                     the icon's shapes as plain SVG, 256x256 view box
+#
+# The committed pictures come from Debian 12's ImageMagick 6.9.11 and
+# fonts-liberation2 2.1.5; other versions may draw slightly different pixels.
 set -euo pipefail
 
 out=$(cd "$(dirname "$0")" && pwd)
@@ -36,27 +46,77 @@ bmp24() { convert "$@" -alpha off -type TrueColor BMP3:-; }
 # overlaps the ribbon, sets the two apart; the drop's own outline stays the
 # outer edge so the on/off mask of the .ico follows a dark line.
 drop='M 128,14 C 150,52 200,104 200,148 A 72,72 0 0 1 56,148 C 56,104 106,52 128,14 Z'
-ribbon="
+ribbon_edge='M 8,190 C 60,150 100,226 150,192 S 222,162 248,178 L 248,226 C 222,210 192,240 150,244 S 60,204 8,244 Z'
+ribbon_shine='M 22,214 C 62,188 102,244 150,220 S 214,194 236,203'
+shade='M 128,42 C 150,78 186,116 186,152 A 58,58 0 0 1 128,206 A 88,88 0 0 0 168,146 C 168,116 146,80 128,42 Z'
+shine='M 88,130 C 88,106 104,82 118,62'
+
+# icon SIZE FILE: the design at SIZE px. Scaled straight down, the dark outline
+# and the white rim would fade to half a pixel below 32 px, so there each is
+# widened to one whole pixel, about what they are at 32 px, and a box filter
+# keeps their edges from smearing into the next pixel.
+icon() {
+    local size=$1 line=9 rim_line=26 filter=()
+    if [ "$size" -lt 32 ]; then
+        line=$(((256 + size / 2) / size))
+        rim_line=$((3 * line))
+        filter=(-filter Box)
+    fi
+    local ribbon="
 stroke-linejoin round  stroke-linecap round
-stroke '#4d5660' stroke-width 9 fill '#a9b2bb'
-path 'M 8,190 C 60,150 100,226 150,192 S 222,162 248,178 L 248,226 C 222,210 192,240 150,244 S 60,204 8,244 Z'
+stroke '#4d5660' stroke-width $line fill '#a9b2bb'
+path '$ribbon_edge'
 stroke '#ffffff' stroke-width 12 fill none
-path 'M 22,214 C 62,188 102,244 150,220 S 214,194 236,203'
+path '$ribbon_shine'
 "
-rim="stroke '#ffffff' stroke-width 26 fill '#ffffff'  path '$drop'"
-body="
+    local rim="stroke '#ffffff' stroke-width $rim_line fill '#ffffff'  path '$drop'"
+    local body="
 stroke-linejoin round  stroke-linecap round
-stroke '#0c3470' stroke-width 9 fill '#2a78d4'  path '$drop'
+stroke '#0c3470' stroke-width $line fill '#2a78d4'  path '$drop'
 stroke none fill '#1a5cb0'
-path 'M 128,42 C 150,78 186,116 186,152 A 58,58 0 0 1 128,206 A 88,88 0 0 0 168,146 C 168,116 146,80 128,42 Z'
+path '$shade'
 stroke '#ffffff' stroke-width 15 fill none
-path 'M 88,130 C 88,106 104,82 118,62'
+path '$shine'
 stroke none fill '#ffffff'  circle 86,158 86,166
 "
-convert -size 256x256 xc:none -draw "$ribbon" "$tmp/ribbon.png"
-convert -size 256x256 xc:none -draw "$rim" "$tmp/ribbon.png" -compose DstIn -composite "$tmp/rim.png"
-convert "$tmp/ribbon.png" "$tmp/rim.png" -composite -draw "$body" -resize 32x32 "$tmp/icon32.png"
-convert "$tmp/icon32.png" -strip -depth 8 PNG32:"$out/tarnwick.png"
+    convert -size 256x256 xc:none -draw "$ribbon" "$tmp/ribbon.png"
+    convert -size 256x256 xc:none -draw "$rim" "$tmp/ribbon.png" -compose DstIn -composite "$tmp/rim.png"
+    convert "$tmp/ribbon.png" "$tmp/rim.png" -composite -draw "$body" \
+        "${filter[@]}" -resize "${size}x$size" "$2"
+}
+for size in 16 22 24 32 48 64 128 256; do
+    icon "$size" "$tmp/icon$size.png"
+    mkdir -p "$out/icons/${size}x$size"
+    convert "$tmp/icon$size.png" -strip -depth 8 \
+        PNG32:"$out/icons/${size}x$size/example.tarnwick.Tarnwick.png"
+done
+
+# The same shapes for the scalable theme icon. The rim is masked by the
+# ribbon's full outline, stroke included, just as it is cut above.
+mkdir -p "$out/icons/scalable"
+cat >"$out/icons/scalable/example.tarnwick.Tarnwick.svg" <<SVG
+<?xml version="1.0" encoding="UTF-8"?>
+<!-- SPDX-License-Identifier: MIT -->
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <mask id="on-ribbon" maskUnits="userSpaceOnUse" x="0" y="0" width="256" height="256">
+      <path d="$ribbon_edge" fill="#ffffff" stroke="#ffffff" stroke-width="9"
+            stroke-linejoin="round" stroke-linecap="round"/>
+    </mask>
+  </defs>
+  <g stroke-linejoin="round" stroke-linecap="round">
+    <path d="$ribbon_edge" fill="#a9b2bb" stroke="#4d5660" stroke-width="9"/>
+    <path d="$ribbon_shine" fill="none" stroke="#ffffff" stroke-width="12"/>
+  </g>
+  <path d="$drop" fill="#ffffff" stroke="#ffffff" stroke-width="26" mask="url(#on-ribbon)"/>
+  <g stroke-linejoin="round" stroke-linecap="round">
+    <path d="$drop" fill="#2a78d4" stroke="#0c3470" stroke-width="9"/>
+    <path d="$shade" fill="#1a5cb0"/>
+    <path d="$shine" fill="none" stroke="#ffffff" stroke-width="15"/>
+    <circle cx="86" cy="158" r="8" fill="#ffffff"/>
+  </g>
+</svg>
+SVG
 
 # The .ico entry has 16 colours and an on/off mask. Index 0 stays black for the
 # masked-out pixels, so the picture gets at most 15 colours: a fixed set picked
@@ -69,7 +129,7 @@ convert "${ico_colours[@]/#/xc:}" +append "$tmp/ico-colours.png"
 convert "$tmp/icon32.png" -depth 8 rgba:"$tmp/icon.rgba"
 convert "$tmp/icon32.png" -background '#2a78d4' -alpha remove \
     +dither -remap "$tmp/ico-colours.png" -depth 8 rgb:"$tmp/icon.rgb"
-python3 - "$tmp/icon.rgba" "$tmp/icon.rgb" "$out/tarnwick.ico" <<'PY'
+python3 - "$tmp/icon.rgba" "$tmp/icon.rgb" "$out/tarnwick.ico" "$tmp/ico.rgba" <<'PY'
 import struct
 import sys
 
@@ -107,32 +167,52 @@ image = header + table + pixels + mask
 entry = struct.pack("<BBBBHHII", SIDE, SIDE, 16, 0, 1, 4, len(image), 6 + 16)
 with open(sys.argv[3], "wb") as f:
     f.write(struct.pack("<HHH", 0, 1, 1) + entry + image)
+
+# The same pixels as a loader shows them: the palette colour where the mask
+# lets it through, clear black where it does not.
+with open(sys.argv[4], "wb") as f:
+    f.write(b"".join(palette[index[i]] + b"\xff" if shown[i] else b"\0\0\0\0"
+                     for i in range(SIDE * SIDE)))
 PY
+convert -size 32x32 -depth 8 rgba:"$tmp/ico.rgba" -strip PNG32:"$out/tarnwick-ico.png"
 
 # --- logo --------------------------------------------------------------------
-# The name in two colours with a small wave under it, on white.
+# The name in two colours with a small wave under it, on white. logo SCALE FILE
+# draws it at SCALE times 150x43, so the HiDPI copy is drawn, not enlarged.
 wave='M 48,138'
 for i in 0 1 2 3; do
     x=$((48 + i * 126))
     crest=$((i % 2 ? 162 : 114))
     wave="$wave Q $((x + 63)),$crest $((x + 126)),138"
 done
-convert -size 600x172 xc:none -fill none -stroke "$teal" -strokewidth 7 \
-    -draw "stroke-linecap round path '$wave'" -resize 150x43 "$tmp/wave.png"
-# The two halves are rendered apart so each can have its own colour.
-convert -background none -font "$bold" -pointsize 30 -fill "$navy" label:Tarn \
-    -fill "$orange" label:wick +append -trim +repage "$tmp/name.png"
-bmp24 -size 150x43 xc:white \
-    "$tmp/name.png" -gravity north -geometry +0+4 -composite \
-    "$tmp/wave.png" -gravity northwest -geometry +0+0 -composite >"$out/logo.bmp"
+logo() {
+    local k=$1
+    convert -size 600x172 xc:none -fill none -stroke "$teal" -strokewidth 7 \
+        -draw "stroke-linecap round path '$wave'" -resize $((150 * k))x$((43 * k)) "$tmp/wave.png"
+    # The two halves are rendered apart so each can have its own colour.
+    convert -background none -font "$bold" -pointsize $((30 * k)) -fill "$navy" label:Tarn \
+        -fill "$orange" label:wick +append -trim +repage "$tmp/name.png"
+    bmp24 -size $((150 * k))x$((43 * k)) xc:white \
+        "$tmp/name.png" -gravity north -geometry +0+$((4 * k)) -composite \
+        "$tmp/wave.png" -gravity northwest -geometry +0+0 -composite >"$2"
+}
+logo 1 "$out/logo.bmp"
+logo 2 "$out/logo@2x.bmp"
 
 # --- banner ------------------------------------------------------------------
 # Product lines and the web address at 11 px, hinted so they stay sharp at
-# this size, with the icon at the right.
-bmp24 -size 200x65 xc:"$sky" -fill "$teal" -draw 'rectangle 0,0 3,64' \
-    -font "$bold" -pointsize 11 -fill "$navy" \
-    -annotate +12+15 'Viscosity Converter' \
-    -annotate +12+29 'Density & Gravity Tools' \
-    -annotate +12+43 'Flow Calculators' \
-    -font "$regular" -fill '#0b5d61' -annotate +12+58 'www.tarnwick.example' \
-    "$tmp/icon32.png" -geometry +158+16 -composite >"$out/banner.bmp"
+# this size, with the icon at the right. banner SCALE FILE draws it at SCALE
+# times 200x65, with the icon drawn at SCALE times 32 px.
+banner() {
+    local k=$1
+    bmp24 -size $((200 * k))x$((65 * k)) xc:"$sky" \
+        -fill "$teal" -draw "rectangle 0,0 $((4 * k - 1)),$((65 * k - 1))" \
+        -font "$bold" -pointsize $((11 * k)) -fill "$navy" \
+        -annotate +$((12 * k))+$((15 * k)) 'Viscosity Converter' \
+        -annotate +$((12 * k))+$((29 * k)) 'Density & Gravity Tools' \
+        -annotate +$((12 * k))+$((43 * k)) 'Flow Calculators' \
+        -font "$regular" -fill '#0b5d61' -annotate +$((12 * k))+$((58 * k)) 'www.tarnwick.example' \
+        "$tmp/icon$((32 * k)).png" -geometry +$((158 * k))+$((16 * k)) -composite >"$2"
+}
+banner 1 "$out/banner.bmp"
+banner 2 "$out/banner@2x.bmp"

@@ -2,7 +2,10 @@
 #include "runconverter.h"
 
 #include <QLocale>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <regex>
 
 namespace tarnwick::cli {
 namespace {
@@ -376,6 +379,31 @@ TEST(All, ReportsABadValueOnceAndWritesNoTable) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err, failure("Input Error: Viscosity input value is zero or negative"));
+}
+
+} // namespace
+} // namespace tarnwick::cli
+
+namespace tarnwick::cli {
+namespace {
+
+// The manual page documents every option that --help lists.
+TEST(ManualPage, DocumentsEveryOptionOfTheHelp) {
+    std::ifstream file(TARNWICK_SOURCE_DIR "/resources/man/tarnwick-convert.1");
+    ASSERT_TRUE(file.is_open());
+    const std::string page{std::istreambuf_iterator<char>(file), {}};
+    const std::string help = runWith({"--help"}).out;
+    const std::regex option("--[a-z][a-z-]*[a-z]");
+    int options = 0;
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), option);
+         it != std::sregex_iterator(); ++it) {
+        std::string escaped;
+        for (const char c : it->str())
+            escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(page.find(escaped), std::string::npos) << it->str();
+        ++options;
+    }
+    EXPECT_GE(options, 16);
 }
 
 } // namespace
