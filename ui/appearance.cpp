@@ -21,6 +21,19 @@ QFont designFont(double points, bool bold) {
     return font;
 }
 
+QPixmap designPicture(const QString& resource, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1) {
+        QString large = resource;
+        large.insert(large.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        QPixmap pixmap(large);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2);
+            return pixmap;
+        }
+    }
+    return QPixmap(resource);
+}
+
 void setTextColour(QWidget* label, const QColor& colour) {
     QPalette palette = label->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
@@ -32,9 +45,18 @@ void initialiseApplication() {
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tarnwick.ico")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.Tarnwick"));
+#ifdef TARNWICK_BUNDLED_FONTS
+    // The system's copy of the face comes first; the one built in only fills
+    // in on machines that lack it.
+    if (!QFontDatabase::hasFamily(fontFamily)) {
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    }
+#endif
+    // The .ico's own pixels, kept as a PNG: reading the .ico would load
+    // image-format plug-ins at every start.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tarnwick-ico.png")));
 }
 
 } // namespace tarnwick::ui

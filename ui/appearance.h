@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 
 class QWidget;
@@ -20,8 +21,9 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
 }
 
 // The designed faces ("MS Sans Serif", "Microsoft Sans Serif") are Windows
-// fonts. The program carries Liberation Sans, which has the same widths as the
-// Arial family, so captions keep the design's proportions on any machine.
+// fonts. The windows use Liberation Sans, which has the same widths as the
+// Arial family, so captions keep the design's proportions on any machine:
+// the system's copy, or the program's own where the system has none.
 QFont designFont(double points, bool bold = false);
 
 // Colours of the classic desktop scheme, for the two system colours of the
@@ -32,11 +34,16 @@ inline constexpr QColor panelColour{255, 224, 192};
 inline constexpr QColor linkColour{192, 0, 0};
 inline constexpr QColor fixedTextColour{0, 0, 0};
 
+// A designed 24-bit picture, such as ":/images/logo.bmp", for a screen of the
+// given device pixel ratio: above 1 its variant drawn at twice the size
+// ("logo@2x.bmp"), so that it stays sharp on HiDPI screens.
+QPixmap designPicture(const QString& resource, qreal devicePixelRatio);
+
 // Fixes a label's text colour: texts on the fixed light backgrounds must stay
 // readable under a dark desktop theme.
 void setTextColour(QWidget* label, const QColor& colour);
 
-// Application-wide set-up: names, version, bundled fonts and icon. Call once,
+// Application-wide set-up: names, version, desktop entry, fonts and icon. Call once,
 // after the QApplication exists.
 void initialiseApplication();
 

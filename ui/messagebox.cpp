@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "messagebox.h"
 
+#include "appearance.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -15,6 +17,7 @@ void MessageBox::critical(QWidget* parent, const QString& text) {
     }
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
                     parent);
+    box.setFont(designFont(8.25)); // the windows' face, not the system's fallback
     box.exec();
 }
 

@@ -61,8 +61,9 @@ QLabel* makeCaption(QWidget* parent, const char* name, const QRect& geometry,
 
 ClickableLabel* makePicture(QWidget* parent, const char* name, const QPoint& position,
                             const QString& resource) {
-    const QPixmap pixmap(resource);
-    auto* picture = make<ClickableLabel>(parent, name, QRect(position, pixmap.size()));
+    const QPixmap pixmap = designPicture(resource, parent->devicePixelRatioF());
+    auto* picture = make<ClickableLabel>(parent, name,
+                                         QRect(position, pixmap.deviceIndependentSize().toSize()));
     picture->setPixmap(pixmap);
     return picture;
 }
@@ -80,7 +81,6 @@ VisConvertForm::VisConvertForm()
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("visConvertForm"));
     setWindowTitle(QStringLiteral("Absolute & Kinematic Tarnwick"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/tarnwick.ico")));
     setFixedSize(twips(5520), twips(3780));
     setFont(designFont(8.25));
 
@@ -233,12 +233,18 @@ QString VisConvertForm::text(Control which) const {
 }
 
 void VisConvertForm::setText(Control which, const QString& text) {
-    if (auto* box = qobject_cast<QLineEdit*>(control(which)))
+    if (auto* box = qobject_cast<QLineEdit*>(control(which))) {
         box->setText(text);
+        // A written text shows from its first digit: with the cursor left at
+        // the end, a long result would show only its tail.
+        box->setCursorPosition(0);
+    }
 }
 
 void VisConvertForm::setFocus(Control which) {
-    control(which)->setFocus();
+    // As if by Tab, so that the style draws the focus on the control at
+    // fault; a list shows no focus after a plain focus change.
+    control(which)->setFocus(Qt::TabFocusReason);
 }
 
 void VisConvertForm::showError(const QString& prompt) {
