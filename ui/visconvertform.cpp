@@ -243,7 +243,8 @@ void VisConvertForm::setText(Control which, const QString& text) {
 
 void VisConvertForm::setFocus(Control which) {
     // As if by Tab, so that the style draws the focus on the control at
-    // fault; a list shows no focus after a plain focus change.
+    // fault: a list shows its focus only after a change by the keyboard.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     control(which)->setFocus(Qt::TabFocusReason);
 }
 
