@@ -98,6 +98,17 @@ std::optional<double> parse(std::string_view text) {
 
 namespace {
 
+// 10^0 to 10^18, every power of ten below 2^63.
+constexpr auto powersOfTen = [] {
+    std::array<std::uint64_t, 19> table{};
+    std::uint64_t power = 1;
+    for (auto& entry : table) {
+        entry = power;
+        power *= 10;
+    }
+    return table;
+}();
+
 // The general way: std::to_chars with the count of decimals, which rounds
 // the exact binary value correctly, but ties to even.
 void appendFixedExactly(std::string& out, double value, int decimals) {
@@ -143,16 +154,7 @@ bool appendFixedQuickly(std::string& out, double value, int decimals) {
     if (shift <= 0)
         return false; // a whole number of 2^53 or more
 
-    constexpr auto powers = [] {
-        std::array<std::uint64_t, 18> table{};
-        std::uint64_t power = 1;
-        for (auto& entry : table) {
-            entry = power;
-            power *= 10;
-        }
-        return table;
-    }();
-    const std::uint64_t power = powers[static_cast<std::size_t>(decimals)];
+    const std::uint64_t power = powersOfTen[static_cast<std::size_t>(decimals)];
     // m * power in two 64-bit words, from 32-bit halves.
     const std::uint64_t m0 = m & 0xFFFFFFFF, m1 = m >> 32;
     const std::uint64_t p0 = power & 0xFFFFFFFF, p1 = power >> 32;
@@ -182,18 +184,9 @@ bool appendFixedQuickly(std::string& out, double value, int decimals) {
     // All 19 digits of whole, then the point: counting the digits with
     // comparisons rather than a loop that stops at the first one keeps the
     // work the same for every value.
-    constexpr auto powers10 = [] {
-        std::array<std::uint64_t, 19> table{};
-        std::uint64_t power = 1;
-        for (auto& entry : table) {
-            entry = power;
-            power *= 10;
-        }
-        return table;
-    }();
     std::size_t count = 1;
-    for (std::size_t k = 1; k < powers10.size(); ++k)
-        count += whole >= powers10[k] ? 1 : 0;
+    for (std::size_t k = 1; k < powersOfTen.size(); ++k)
+        count += whole >= powersOfTen[k] ? 1 : 0;
     constexpr auto pairs = [] {
         std::array<char, 200> table{};
         for (std::size_t i = 0; i < 100; ++i) {
