@@ -32,7 +32,8 @@ inline Outcome runWith(const std::vector<std::string>& arguments, std::string_vi
     std::FILE* in = std::tmpfile();
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
+    if (!input.empty())
+        std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
     Outcome outcome;
     outcome.status = runConverter(arguments, in, out, err);
