@@ -201,14 +201,24 @@ TEST_F(WithLocale, CalculateReadsTheUserLocale) {
 // The starting texts are written as each locale writes numbers, so the
 // start-up inputs are accepted everywhere ("50.0" is not a number in German).
 TEST_F(WithLocale, StartingTextsPassInEveryLocale) {
-    for (const char* name : {"en_US", "de_DE", "fr_FR", "sv_SE", "hi_IN", "ar_EG"}) {
-        QLocale::setDefault(QLocale(name));
+    const struct {
+        const char* locale;
+        const char* result;
+    } cases[] = {
+        {"en_US", "1.24843945"},
+        {"de_DE", "1,24843945"},
+        {"fr_FR", "1,24843945"},
+        {"sv_SE", "1,24843945"},
+        {"hi_IN", "1.24843945"},
+        {"ar_EG", "\u0661\u066B\u0662\u0664\u0668\u0664\u0663\u0669\u0664\u0665"},
+    };
+    for (const auto& c : cases) {
+        QLocale::setDefault(QLocale(c.locale));
         m_module.clearValues();
         m_view.log.clear();
         m_module.calculate();
-        EXPECT_EQ(m_view.log,
-                  QStringList{"set: txtResult = " + QLocale().toString(1.2484394506866419, 'f', 8)})
-            << name;
+        EXPECT_EQ(m_view.log, QStringList{"set: txtResult = " + QString::fromUtf8(c.result)})
+            << c.locale;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(ConvModule::startingValueText(), "1");

@@ -2,6 +2,7 @@
 #include "about.h"
 #include "guitest.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -60,11 +61,17 @@ void PrintTo(const ActionCase& c, std::ostream* os) {
 class AboutAction : public AboutWindow, public ::testing::WithParamInterface<ActionCase> {};
 
 TEST_P(AboutAction, HidesTheWindowThenOpensItsAddress) {
-    QTest::mouseClick(child(GetParam().control), Qt::LeftButton);
+    QStringList hiddenWhenOpened;
+    m_shell.onOpen = [&] { hiddenWhenOpened << (m_about->isHidden() ? "hidden" : "shown"); };
 
-    EXPECT_FALSE(m_about.isNull()); // hidden, not destroyed
+    QTest::mouseClick(child(GetParam().control), Qt::LeftButton);
+    // A window closed with WA_DeleteOnClose, or deleted later, is gone only now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ASSERT_FALSE(m_about.isNull()); // hidden, not destroyed
     EXPECT_TRUE(m_about->isHidden());
     EXPECT_EQ(m_shell.urls, GetParam().opened);
+    EXPECT_EQ(hiddenWhenOpened, QStringList(GetParam().opened.size(), "hidden"));
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
@@ -75,12 +82,41 @@ INSTANTIATE_TEST_SUITE_P(
                       ActionCase{"Visit", {"http://www.tarnwick.example"}}),
     [](const auto& info) { return std::string(info.param.control); });
 
-TEST_F(AboutWindow, TheWindowIsHiddenBeforeTheAddressIsOpened) {
-    bool hiddenWhenOpened = false;
-    m_shell.onOpen = [&] { hiddenWhenOpened = m_about->isHidden(); };
-    QTest::mouseClick(child("Visit"), Qt::LeftButton);
-    EXPECT_TRUE(hiddenWhenOpened);
-    EXPECT_EQ(m_shell.urls.size(), 1);
+// Counts the pixels of exactly one colour in a part of the rendered window.
+int pixelsOf(const QImage& image, const QRect& area, const QColor& colour) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+TEST_F(AboutWindow, PaintsTheDesignedColours) {
+    const QImage image = m_about->grab().toImage();
+    ASSERT_EQ(image.size(), QSize(264, 109));
+    // Corners that no control covers.
+    for (const QPoint at : {QPoint(1, 1), QPoint(262, 1), QPoint(1, 107), QPoint(262, 107)})
+        EXPECT_EQ(image.pixelColor(at), QColor(212, 208, 200)) << at.x() << "," << at.y();
+
+    const struct {
+        const char* name;
+        QColor text;
+        bool bold;
+        int solidPixels; // the thin version line has no pixel wholly covered
+    } lines[] = {{"Contact", QColor(192, 0, 0), true, 100},
+                 {"Visit", QColor(192, 0, 0), true, 100},
+                 {"Label1", QColor(0, 0, 0), false, 0}};
+    for (const auto& line : lines) {
+        const auto* label = m_about->findChild<QLabel*>(line.name);
+        ASSERT_NE(label, nullptr) << line.name;
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            EXPECT_EQ(label->palette().color(group, QPalette::WindowText), line.text)
+                << line.name << " group " << group;
+        EXPECT_EQ(label->font().bold(), line.bold) << line.name;
+        // The solid strokes of the text, on the painted background.
+        EXPECT_GE(pixelsOf(image, label->geometry(), line.text), line.solidPixels) << line.name;
+        EXPECT_GT(pixelsOf(image, label->geometry(), QColor(212, 208, 200)), 100) << line.name;
+    }
 }
 
 TEST_F(AboutWindow, VersionLineAndEscapeDoNothing) {

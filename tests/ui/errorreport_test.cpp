@@ -5,6 +5,7 @@
 #include "messagebox.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
@@ -71,11 +72,12 @@ TEST_F(Guarded, AnUnexpectedModalDialogFailsInsteadOfHanging) {
 }
 
 // The production side of the seam: a real, modal critical message box with
-// one OK button and the application's name as caption.
+// one OK button, the application's name as caption and the windows' face.
 TEST(MessageBoxSeam, ShowsARealCriticalMessageBox) {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     qsizetype buttons = 0;
+    QFont font;
     QTimer closer;
     closer.setInterval(20);
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -84,6 +86,7 @@ TEST(MessageBoxSeam, ShowsARealCriticalMessageBox) {
             text = box->text();
             icon = box->icon();
             buttons = box->buttons().size();
+            font = box->font();
             box->button(QMessageBox::Ok)->click();
         }
     });
@@ -102,6 +105,9 @@ TEST(MessageBoxSeam, ShowsARealCriticalMessageBox) {
     EXPECT_EQ(text, "Density input value is invalid");
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(font.family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");
+    EXPECT_EQ(font.pointSizeF(), 8.25);
 }
 
 } // namespace

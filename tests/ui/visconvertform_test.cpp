@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,28 +84,47 @@ TEST_F(MainWindow, TabRunsThroughTheInputsInDesignOrder) {
 }
 
 TEST_F(MainWindow, PlacesEachControlOnTheDesignGrid) {
-    // Window positions in twips, whatever the control's parent.
+    // Window positions in pixels, whatever the control's parent: the design's
+    // twips divided by 15 and rounded to the nearest pixel.
     const struct {
         const char* name;
-        int left, top, width, height;
+        QRect pixels;
     } placements[] = {
-        {"Command1", 120, 780, 2250, 340},       {"toCombo", 3540, 2000, 1815, 315},
-        {"densityCombo", 3540, 1635, 1815, 315}, {"resetButton", 1800, 3000, 1575, 375},
-        {"densityText", 2040, 1635, 1455, 315},  {"convFrame", 120, 1080, 5270, 2535},
-        {"txtResult", 2040, 1980, 1455, 315},    {"convCombo", 3540, 1280, 1815, 315},
-        {"calButton", 240, 3000, 1575, 375},     {"convertText", 2040, 1280, 1455, 315},
-        {"toLabel", 240, 2010, 495, 255},        {"densityLabel", 240, 1650, 1815, 255},
-        {"convertLabel", 240, 1300, 855, 255},   {"Image2", 2390, 120, 3000, 975},
-        {"Image1", 120, 120, 2250, 645},
+        {"Command1", {8, 52, 150, 23}},        {"toCombo", {236, 133, 121, 21}},
+        {"densityCombo", {236, 109, 121, 21}}, {"resetButton", {120, 200, 105, 25}},
+        {"densityText", {136, 109, 97, 21}},   {"convFrame", {8, 72, 351, 169}},
+        {"txtResult", {136, 132, 97, 21}},     {"convCombo", {236, 85, 121, 21}},
+        {"calButton", {16, 200, 105, 25}},     {"convertText", {136, 85, 97, 21}},
+        {"toLabel", {16, 134, 33, 17}},        {"densityLabel", {16, 110, 121, 17}},
+        {"convertLabel", {16, 87, 57, 17}},    {"Image2", {159, 8, 200, 65}},
+        {"Image1", {8, 8, 150, 43}},
     };
     for (const auto& p : placements) {
         const QWidget* widget = child(p.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(QRect(widget->mapTo(&m_window, QPoint(0, 0)), widget->size()),
-                  twipsRect(p.left, p.top, p.width, p.height))
+        EXPECT_EQ(QRect(widget->mapTo(&m_window, QPoint(0, 0)), widget->size()), p.pixels)
             << p.name;
     }
 }
+
+struct TwipsCase {
+    int twips, pixels;
+};
+
+class Twips : public ::testing::TestWithParam<TwipsCase> {};
+
+// To the nearest pixel; no design value falls where rounding up and down part.
+TEST_P(Twips, RoundToTheNearestPixel) {
+    EXPECT_EQ(twips(GetParam().twips), GetParam().pixels) << GetParam().twips;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Twips,
+                         ::testing::Values(TwipsCase{0, 0}, TwipsCase{7, 0}, TwipsCase{8, 1},
+                                           TwipsCase{22, 1}, TwipsCase{23, 2}, TwipsCase{340, 23},
+                                           TwipsCase{5520, 368}),
+                         [](const auto& info) {
+                             return "From" + std::to_string(info.param.twips);
+                         });
 
 QStringList stackingBottomFirst(const QWidget* parent) {
     QStringList names;
@@ -147,7 +168,7 @@ TEST_F(MainWindow, PanelTextsStayDarkUnderADarkTheme) {
     QApplication::setPalette(dark);
     const QColor text = child<QLabel>("densityLabel")->palette().color(QPalette::WindowText);
     QApplication::setPalette(QPalette());
-    EXPECT_EQ(text, fixedTextColour);
+    EXPECT_EQ(text, QColor(0, 0, 0));
 }
 
 TEST_F(MainWindow, CalculateShowsTheResult) {
@@ -170,6 +191,17 @@ void PrintTo(const RejectionCase& c, std::ostream* os) {
 
 class MainWindowRejects : public MainWindow, public ::testing::WithParamInterface<RejectionCase> {};
 
+// The reason of the last focus-in of the watched control.
+class FocusInReason : public QObject {
+public:
+    Qt::FocusReason reason = Qt::NoFocusReason;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            reason = static_cast<QFocusEvent*>(event)->reason();
+        return false;
+    }
+};
+
 TEST_P(MainWindowRejects, ShowsTheMessageAndFocusesTheControl) {
     const auto& c = GetParam();
     if (auto* edit = m_window.findChild<QLineEdit*>(c.control))
@@ -178,22 +210,52 @@ TEST_P(MainWindowRejects, ShowsTheMessageAndFocusesTheControl) {
         list(c.control)->setCurrentIndex(c.index);
     box("txtResult")->setText("previous");
     list("densityCombo")->setFocus();
+    m_window.setAttribute(Qt::WA_KeyboardFocusChange, false);
+    FocusInReason focusIn;
+    child(c.control)->installEventFilter(&focusIn);
 
     click("calButton");
 
     EXPECT_EQ(m_messages, QStringList{c.message});
     EXPECT_EQ(m_messageParents, QList<QWidget*>{&m_window});
     EXPECT_EQ(focused(), c.control);
+    // Shown as after Tab, so that the style draws the focus.
+    EXPECT_EQ(focusIn.reason, Qt::TabFocusReason);
+    EXPECT_TRUE(m_window.testAttribute(Qt::WA_KeyboardFocusChange));
     EXPECT_EQ(box("txtResult")->text(), "previous");
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, MainWindowRejects,
-                         ::testing::Values(RejectionCase{"BadValue", "convertText", "abc", 0,
-                                                         "Viscosity input value is invalid"},
-                                           RejectionCase{"SeparatorAsTargetUnit", "toCombo",
-                                                         nullptr, 15,
-                                                         "Conversion unit is not specified. "}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// densityCombo has no empty entry: no selection (index -1) gives the empty text.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainWindowRejects,
+    ::testing::Values(
+        RejectionCase{"BadValue", "convertText", "abc", 0, "Viscosity input value is invalid"},
+        RejectionCase{"BadDensity", "densityText", "abc", 0, "Density input value is invalid"},
+        RejectionCase{"ZeroValue", "convertText", "0", 0,
+                      "Input Error: Viscosity input value is zero or negative"},
+        RejectionCase{"NegativeDensity", "densityText", "-1", 0,
+                      "Input Error: Density input value is zero or negative"},
+        RejectionCase{"SeparatorAsValueUnit", "convCombo", nullptr, 15,
+                      "Viscosity unit is not specified. "},
+        RejectionCase{"NoDensityUnit", "densityCombo", nullptr, -1,
+                      "Density unit is not specified. "},
+        RejectionCase{"SeparatorAsTargetUnit", "toCombo", nullptr, 15,
+                      "Conversion unit is not specified. "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindow, ALongResultShowsFromItsFirstDigit) {
+    box("convertText")->setText("1000");
+    list("convCombo")->setCurrentIndex(list("convCombo")->findText("Pa.s"));
+    list("toCombo")->setCurrentIndex(list("toCombo")->findText("cP"));
+
+    click("calButton");
+
+    QLineEdit* result = box("txtResult");
+    EXPECT_EQ(result->text(), "1,000,000.00000000");
+    EXPECT_EQ(result->cursorPosition(), 0);
+    // The cursor's rectangle, as cursorRect() gives it, near the left edge.
+    EXPECT_LE(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 6);
+}
 
 TEST_F(MainWindow, ArithmeticErrorIsReportedAndTheProgramGoesOn) {
     box("densityText")->setText("145");
@@ -230,13 +292,25 @@ TEST_F(MainWindow, ClearValuesRestoresTheStartingTexts) {
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
-TEST_F(MainWindow, EnterAndEscapeDoNothing) {
+class KeyInTextBox : public MainWindow, public ::testing::WithParamInterface<const char*> {};
+
+// No window has a default button, and no box acts on Enter itself.
+TEST_P(KeyInTextBox, EnterAndEscapeDoNothing) {
+    QLineEdit* edit = box(GetParam());
+    edit->setFocus();
+    const QString before = edit->text();
     for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        QTest::keyClick(box("convertText"), key);
+        QTest::keyClick(edit, key);
     EXPECT_EQ(box("txtResult")->text(), "");
+    EXPECT_EQ(edit->text(), before);
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_TRUE(m_window.isVisible());
+    EXPECT_EQ(focused(), GetParam());
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, KeyInTextBox,
+                         ::testing::Values("convertText", "densityText", "txtResult"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(MainWindow, BannerOpensTheWebSiteAndTheLogoNothing) {
     click("Image1");
@@ -328,13 +402,60 @@ TEST_P(Pictures, HaveTheDesignedSizeAndKind) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Resources, Pictures,
-                         ::testing::Values(ResourceCase{":/images/logo.bmp", {150, 43}, 24},
-                                           ResourceCase{":/images/banner.bmp", {200, 65}, 24},
-                                           ResourceCase{":/images/tarnwick.ico", {32, 32}, 4}),
+INSTANTIATE_TEST_SUITE_P(
+    Resources, Pictures,
+    ::testing::Values(ResourceCase{":/images/logo.bmp", {150, 43}, 24},
+                      ResourceCase{":/images/banner.bmp", {200, 65}, 24},
+                      ResourceCase{":/images/logo@2x.bmp", {300, 86}, 24},
+                      ResourceCase{":/images/banner@2x.bmp", {400, 130}, 24},
+                      ResourceCase{":/images/tarnwick.ico", {32, 32}, 4}),
+    [](const auto& info) {
+        return QFileInfo(info.param.path).completeBaseName().replace("@", "At").toStdString();
+    });
+
+struct PictureCase {
+    const char* resource;
+    qreal screenRatio;
+    QSize pixels;
+    qreal pictureRatio;
+};
+
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.resource << " at " << c.screenRatio;
+}
+
+class DesignPicture : public ::testing::TestWithParam<PictureCase> {};
+
+// The same size on the screen at every ratio, drawn with twice the pixels above 1.
+TEST_P(DesignPicture, TakesTheDoubleSizeVariantAboveRatioOne) {
+    const auto& c = GetParam();
+    const QPixmap pixmap = designPicture(c.resource, c.screenRatio);
+    EXPECT_EQ(pixmap.size(), c.pixels);
+    EXPECT_EQ(pixmap.devicePixelRatio(), c.pictureRatio);
+    EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), c.pixels / c.pictureRatio);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DesignPicture,
+                         ::testing::Values(PictureCase{":/images/logo.bmp", 1, {150, 43}, 1},
+                                           PictureCase{":/images/logo.bmp", 2, {300, 86}, 2},
+                                           PictureCase{":/images/logo.bmp", 1.5, {300, 86}, 2},
+                                           PictureCase{":/images/banner.bmp", 1, {200, 65}, 1},
+                                           PictureCase{":/images/banner.bmp", 2, {400, 130}, 2}),
                          [](const auto& info) {
-                             return QFileInfo(info.param.path).baseName().toStdString();
+                             return QFileInfo(info.param.resource).baseName().toStdString() +
+                                    "AtRatio" + std::to_string(int(info.param.screenRatio * 10));
                          });
+
+TEST(WindowIcon, HasThePixelsOfTheIconFile) {
+    const QImage ico = QImage(":/images/tarnwick.ico").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(ico.size(), QSize(32, 32));
+    EXPECT_EQ(QImage(":/images/tarnwick-ico.png").convertToFormat(QImage::Format_ARGB32), ico);
+    EXPECT_EQ(QApplication::windowIcon()
+                  .pixmap(QSize(32, 32))
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32),
+              ico);
+}
 
 } // namespace
 } // namespace tarnwick::ui
