@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
 
+#include "bitmaps.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
@@ -25,13 +27,13 @@ QPixmap designPicture(const QString& resource, qreal devicePixelRatio) {
     if (devicePixelRatio > 1) {
         QString large = resource;
         large.insert(large.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        QPixmap pixmap(large);
+        QPixmap pixmap = QPixmap::fromImage(readBitmap(fileBytes(large)));
         if (!pixmap.isNull()) {
             pixmap.setDevicePixelRatio(2);
             return pixmap;
         }
     }
-    return QPixmap(resource);
+    return QPixmap::fromImage(readBitmap(fileBytes(resource)));
 }
 
 void setTextColour(QWidget* label, const QColor& colour) {
@@ -54,9 +56,8 @@ void initialiseApplication() {
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
     }
 #endif
-    // The .ico's own pixels, kept as a PNG: reading the .ico would load
-    // image-format plug-ins at every start.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tarnwick-ico.png")));
+    QApplication::setWindowIcon(
+        QIcon(QPixmap::fromImage(readIcon(fileBytes(QStringLiteral(":/images/tarnwick.ico"))))));
 }
 
 } // namespace tarnwick::ui

@@ -11,7 +11,6 @@
 #   banner.bmp        200x65, 24-bit uncompressed BMP
 #   banner@2x.bmp     400x130, the same drawn at twice the size
 #   tarnwick.ico      one 32x32 entry, 16 colours (4 bpp) with a 1-bit mask
-#   tarnwick-ico.png  the .ico's pixels as a PNG: its colours, clear where masked
 #   icons/NxN/example.tarnwick.Tarnwick.png
 #                     theme icons, 8-bit RGBA, N = 16 22 24 32 48 64 128 256
 #   icons/scalable/example.tarnwick.Tarnwick.svg
@@ -129,7 +128,7 @@ convert "${ico_colours[@]/#/xc:}" +append "$tmp/ico-colours.png"
 convert "$tmp/icon32.png" -depth 8 rgba:"$tmp/icon.rgba"
 convert "$tmp/icon32.png" -background '#2a78d4' -alpha remove \
     +dither -remap "$tmp/ico-colours.png" -depth 8 rgb:"$tmp/icon.rgb"
-python3 - "$tmp/icon.rgba" "$tmp/icon.rgb" "$out/tarnwick.ico" "$tmp/ico.rgba" <<'PY'
+python3 - "$tmp/icon.rgba" "$tmp/icon.rgb" "$out/tarnwick.ico" <<'PY'
 import struct
 import sys
 
@@ -168,13 +167,7 @@ entry = struct.pack("<BBBBHHII", SIDE, SIDE, 16, 0, 1, 4, len(image), 6 + 16)
 with open(sys.argv[3], "wb") as f:
     f.write(struct.pack("<HHH", 0, 1, 1) + entry + image)
 
-# The same pixels as a loader shows them: the palette colour where the mask
-# lets it through, clear black where it does not.
-with open(sys.argv[4], "wb") as f:
-    f.write(b"".join(palette[index[i]] + b"\xff" if shown[i] else b"\0\0\0\0"
-                     for i in range(SIDE * SIDE)))
 PY
-convert -size 32x32 -depth 8 rgba:"$tmp/ico.rgba" -strip PNG32:"$out/tarnwick-ico.png"
 
 # --- logo --------------------------------------------------------------------
 # The name in two colours with a small wave under it, on white. logo SCALE FILE

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "about.h"
 #include "appearance.h"
+#include "bitmaps.h"
 #include "guitest.h"
 #include "visconvertform.h"
 
@@ -446,10 +447,30 @@ INSTANTIATE_TEST_SUITE_P(Rows, DesignPicture,
                                     "AtRatio" + std::to_string(int(info.param.screenRatio * 10));
                          });
 
+// The program reads its own pictures without Qt's image plug-ins; what it
+// shows must be what they would show.
+TEST(OwnPictureReaders, GiveThePixelsQtReads) {
+    for (const char* bitmap : {":/images/logo.bmp", ":/images/logo@2x.bmp", ":/images/banner.bmp",
+                               ":/images/banner@2x.bmp"}) {
+        const QImage expected(QString::fromLatin1(bitmap));
+        ASSERT_FALSE(expected.isNull()) << bitmap;
+        EXPECT_EQ(readBitmap(fileBytes(QString::fromLatin1(bitmap))),
+                  expected.convertToFormat(QImage::Format_RGB32))
+            << bitmap;
+    }
+    // Not what they are not: the other kind, a cut file, nothing.
+    const QByteArray logo = fileBytes(":/images/logo.bmp");
+    const QByteArray icon = fileBytes(":/images/tarnwick.ico");
+    for (const QByteArray& bytes : {logo.left(60), icon, QByteArray(), QByteArray(200, 'B')})
+        EXPECT_TRUE(readBitmap(bytes).isNull());
+    for (const QByteArray& bytes : {icon.left(100), logo, QByteArray()})
+        EXPECT_TRUE(readIcon(bytes).isNull());
+}
+
 TEST(WindowIcon, HasThePixelsOfTheIconFile) {
     const QImage ico = QImage(":/images/tarnwick.ico").convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(ico.size(), QSize(32, 32));
-    EXPECT_EQ(QImage(":/images/tarnwick-ico.png").convertToFormat(QImage::Format_ARGB32), ico);
+    EXPECT_EQ(readIcon(fileBytes(":/images/tarnwick.ico")), ico);
     EXPECT_EQ(QApplication::windowIcon()
                   .pixmap(QSize(32, 32))
                   .toImage()
