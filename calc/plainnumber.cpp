@@ -143,6 +143,16 @@ void appendFixedExactly(std::string& out, double value, int decimals) {
 // m * 10^decimals (below 2^110, held in two words) shifted right by -e, and
 // rounding away from zero adds one exactly when the first bit shifted out is
 // set. Declines when the rounded digits would not fit in 63 bits.
+// "00" to "99", two digits at a time.
+constexpr auto pairs = [] {
+    std::array<char, 200> table{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        table[2 * i] = static_cast<char>('0' + i / 10);
+        table[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
 bool appendFixedQuickly(std::string& out, double value, int decimals) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
@@ -187,14 +197,6 @@ bool appendFixedQuickly(std::string& out, double value, int decimals) {
     std::size_t count = 1;
     for (std::size_t k = 1; k < powersOfTen.size(); ++k)
         count += whole >= powersOfTen[k] ? 1 : 0;
-    constexpr auto pairs = [] {
-        std::array<char, 200> table{};
-        for (std::size_t i = 0; i < 100; ++i) {
-            table[2 * i] = static_cast<char>('0' + i / 10);
-            table[2 * i + 1] = static_cast<char>('0' + i % 10);
-        }
-        return table;
-    }();
     // 20 digits (the first a spare zero, for pairs), then room for the
     // fixed-size copies below to read past them.
     std::array<char, 40> digits{};
