@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "checkedmath.h"
 #include "engine.h"
-
-#include <array>
-#include <iterator>
+#include "unitrows.h"
 
 namespace tarnwick {
 namespace {
@@ -31,29 +29,14 @@ constexpr DensityFactor densityFactors[] = {
     {"SG (rel. Air)", 0.00122, 819.67},
 };
 
-constexpr int indexOf(std::string_view unit) {
-    for (std::size_t i = 0; i < densityUnits.size(); ++i)
-        if (densityUnits[i] == unit)
-            return static_cast<int>(i);
-    return -1;
-}
-
-// The factor row of each entry of densityUnits, -1 where it has none, so
-// that a unit is found by its place in the list.
-constexpr auto factorRows = [] {
-    std::array<int, densityUnits.size()> rows{};
-    rows.fill(-1);
-    for (std::size_t r = 0; r < std::size(densityFactors); ++r)
-        rows[static_cast<std::size_t>(indexOf(densityFactors[r].unit))] = static_cast<int>(r);
-    return rows;
-}();
+constexpr auto factorRows = detail::rowsByPlace(densityUnits, densityFactors);
 
 // Each rule is chosen by the unit's place in densityUnits, found once per
 // operation; -1 for a name outside the list.
-constexpr int gcm3Index = indexOf(gcm3);
-constexpr int sgWaterIndex = indexOf(sgWater);
-constexpr int apiIndex = indexOf(api);
-constexpr int baumeIndex = indexOf(baume);
+constexpr int gcm3Index = detail::placeOf(densityUnits, gcm3);
+constexpr int sgWaterIndex = detail::placeOf(densityUnits, sgWater);
+constexpr int apiIndex = detail::placeOf(densityUnits, api);
+constexpr int baumeIndex = detail::placeOf(densityUnits, baume);
 
 bool isPivot(int unit) {
     return unit == gcm3Index || unit == sgWaterIndex;
@@ -63,8 +46,7 @@ bool isGravityScale(int unit) {
 }
 
 const DensityFactor* findFactor(int unit) {
-    const int row = unit < 0 ? -1 : factorRows[static_cast<std::size_t>(unit)];
-    return row < 0 ? nullptr : &densityFactors[row];
+    return detail::rowAt(densityFactors, factorRows, unit);
 }
 
 double toGcm3(double value, int unit) {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "checkedmath.h"
 #include "engine.h"
-
-#include <array>
+#include "unitrows.h"
 
 namespace tarnwick {
 namespace {
@@ -75,29 +74,15 @@ constexpr KinematicRow kinematicRows[] = {
      [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 1000), 1000); }},
 };
 
-// The dynamic and kinematic row of each entry of viscosityUnits, -1 where it
-// has none, so that a unit is found by its place in the list.
-template <typename Row, std::size_t N>
-constexpr auto rowsOf(const Row (&rows)[N]) {
-    std::array<int, viscosityUnits.size()> index{};
-    index.fill(-1);
-    for (std::size_t r = 0; r < N; ++r)
-        for (std::size_t i = 0; i < viscosityUnits.size(); ++i)
-            if (viscosityUnits[i] == rows[r].unit)
-                index[i] = static_cast<int>(r);
-    return index;
-}
-constexpr auto dynamicRowOf = rowsOf(dynamicRows);
-constexpr auto kinematicRowOf = rowsOf(kinematicRows);
+constexpr auto dynamicRowOf = detail::rowsByPlace(viscosityUnits, dynamicRows);
+constexpr auto kinematicRowOf = detail::rowsByPlace(viscosityUnits, kinematicRows);
 
 const DynamicRow* findDynamic(int unit) {
-    const int row = unit < 0 ? -1 : dynamicRowOf[static_cast<std::size_t>(unit)];
-    return row < 0 ? nullptr : &dynamicRows[row];
+    return detail::rowAt(dynamicRows, dynamicRowOf, unit);
 }
 
 const KinematicRow* findKinematic(int unit) {
-    const int row = unit < 0 ? -1 : kinematicRowOf[static_cast<std::size_t>(unit)];
-    return row < 0 ? nullptr : &kinematicRows[row];
+    return detail::rowAt(kinematicRows, kinematicRowOf, unit);
 }
 
 double applyKinematic(const KinematicRow& row, Formula formula, double density,
