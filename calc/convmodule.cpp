@@ -46,7 +46,7 @@ QString ConvModule::startingValueText() {
 }
 
 QString ConvModule::startingDensityText() {
-    return QLocale().toString(50.0, 'f', 1);
+    return QLocale().toString(defaultDensity, 'f', 1);
 }
 
 void ConvModule::clearValues() {

@@ -47,6 +47,15 @@ inline constexpr std::array<InputCheck, 7> inputChecks{{
     {Control::toCombo, InputCheck::Rule::unitGiven, "Conversion unit is not specified. "},
 }};
 
+// The check of rule on control; a pair that is not in the table does not
+// compile.
+consteval const InputCheck& inputCheck(Control control, InputCheck::Rule rule) {
+    for (const InputCheck& check : inputChecks)
+        if (check.control == control && check.rule == rule)
+            return check;
+    throw "no such input check";
+}
+
 // Runs the checks in order and returns the first that fails, or null when
 // every input is usable. number(control) is the input read as a number
 // (nothing when it is not one) and isEmpty(control) whether a unit input is

@@ -8,17 +8,12 @@
 #include <optional>
 
 namespace tarnwick::cli {
-namespace {
 
-// The window's messages, less the blank that ends some of them: on a
-// terminal line it is only noise.
 std::string withoutTrailingBlanks(std::string_view message) {
     while (!message.empty() && message.back() == ' ')
         message.remove_suffix(1);
     return std::string(message);
 }
-
-} // namespace
 
 bool Converter::convert(const ConversionTexts& texts, std::string& out, std::string& message) {
     // Each number is read once: the texts cannot change between the checks.

@@ -39,8 +39,8 @@ private:
     bool m_noteTaken = false;
 };
 
-// The density and unit that stand in when none is given, as in the window.
-inline constexpr std::string_view defaultDensity = "50";
-inline constexpr std::string_view defaultDensityUnit = "lb/ft^3";
+// The window's messages, less the blank that ends some of them: on a
+// terminal line it is only noise.
+std::string withoutTrailingBlanks(std::string_view message);
 
 } // namespace tarnwick::cli

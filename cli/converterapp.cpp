@@ -7,6 +7,7 @@
 #include "inputchecks.h"
 #include "localenumbers.h"
 #include "options.h"
+#include "plainnumber.h"
 #include "unitnames.h"
 
 #include <cerrno>
@@ -18,6 +19,15 @@ namespace tarnwick::cli {
 namespace {
 
 constexpr std::string_view programName = "tarnwick-convert";
+
+// The window's starting density and unit, which stand in when none is given;
+// the density as a text that every number style reads.
+const std::string defaultDensityText = [] {
+    std::string text;
+    plainNumber::appendShortest(text, defaultDensity);
+    return text;
+}();
+constexpr std::string_view defaultDensityUnit = densityUnits[defaultDensityUnitIndex];
 
 class Run {
 public:
@@ -48,7 +58,8 @@ private:
     // The option's density, unit and viscosity units, as a conversion's texts.
     ConversionTexts fromOptions() const {
         ConversionTexts texts;
-        texts.density = m_options.density ? std::string_view(*m_options.density) : defaultDensity;
+        texts.density =
+            m_options.density ? std::string_view(*m_options.density) : defaultDensityText;
         texts.densityUnit =
             m_options.densityUnit ? std::string_view(*m_options.densityUnit) : defaultDensityUnit;
         texts.densityGiven = m_options.density.has_value();
@@ -61,7 +72,7 @@ private:
         const bool converted = m_converter.convert(texts, out, failure);
         if (m_converter.takeDefaultDensityNote()) {
             const std::string unit(texts.densityUnit);
-            message("no density given; using " + std::string(defaultDensity) + " " + unit);
+            message("no density given; using " + defaultDensityText + " " + unit);
         }
         return converted;
     }
@@ -131,30 +142,35 @@ int Run::all() {
 
 // The first option value that no row could use, as a message; empty if none.
 std::string Run::badOption() const {
-    const ConversionTexts texts = fromOptions();
+    using Rule = InputCheck::Rule;
     if (m_options.density) {
-        const auto density = m_numbers->parse(texts.density);
+        const auto density = m_numbers->parse(*m_options.density);
+        const auto problem = [](const InputCheck& check) {
+            return "--density: " + withoutTrailingBlanks(check.message);
+        };
         if (!density)
-            return "--density: Density input value is invalid";
+            return problem(inputCheck(Control::densityText, Rule::numeric));
         if (!(*density > 0))
-            return "--density: Input Error: Density input value is zero or negative";
+            return problem(inputCheck(Control::densityText, Rule::positive));
     }
     const struct {
         const std::optional<std::string>& value;
         const char* option;
         UnitKind kind;
-        const char* emptyMessage;
+        const InputCheck& given;
     } units[] = {
         {m_options.densityUnit, "--density-unit", UnitKind::density,
-         "Density unit is not specified."},
-        {m_options.fromUnit, "--from", UnitKind::viscosity, "Viscosity unit is not specified."},
-        {m_options.toUnit, "--to", UnitKind::viscosity, "Conversion unit is not specified."},
+         inputCheck(Control::densityCombo, Rule::unitGiven)},
+        {m_options.fromUnit, "--from", UnitKind::viscosity,
+         inputCheck(Control::convCombo, Rule::unitGiven)},
+        {m_options.toUnit, "--to", UnitKind::viscosity,
+         inputCheck(Control::toCombo, Rule::unitGiven)},
     };
     for (const auto& unit : units) {
         if (!unit.value || isListedUnit(*unit.value, unit.kind))
             continue;
         return std::string(unit.option) + ": " +
-               (unit.value->empty() ? std::string(unit.emptyMessage)
+               (unit.value->empty() ? withoutTrailingBlanks(unit.given.message)
                                     : unknownUnitMessage(*unit.value, unit.kind));
     }
     return {};

@@ -4,7 +4,7 @@
 #   cpack --config build/package/CPackSourceConfig.cmake
 set(CPACK_PACKAGE_NAME tarnwick)
 set(CPACK_PACKAGE_VENDOR "The Tarnwick developers")
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+set(CPACK_PACKAGE_VERSION "${TARNWICK_VERSION}")
 set(CPACK_PACKAGE_CONTACT "The Tarnwick developers <info@tarnwick.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.tarnwick.example")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viscosity calculator for dynamic and kinematic units")

@@ -52,6 +52,9 @@ inline constexpr int defaultFromUnitIndex = 0;
 inline constexpr int defaultDensityUnitIndex = 0;
 inline constexpr int defaultToUnitIndex = 16;
 
+// The fluid density the window starts with, in the default density unit.
+inline constexpr double defaultDensity = 50;
+
 // The position of name in viscosityUnits or densityUnits, or -1 when it is
 // not exactly one of their names (the empty separator is not a unit).
 int viscosityUnitIndex(std::string_view name) noexcept;
