@@ -109,6 +109,16 @@ constexpr auto powersOfTen = [] {
     return table;
 }();
 
+// "00" to "99", two digits at a time.
+constexpr auto pairs = [] {
+    std::array<char, 200> table{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        table[2 * i] = static_cast<char>('0' + i / 10);
+        table[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
 // The general way: std::to_chars with the count of decimals, which rounds
 // the exact binary value correctly, but ties to even.
 void appendFixedExactly(std::string& out, double value, int decimals) {
@@ -143,16 +153,6 @@ void appendFixedExactly(std::string& out, double value, int decimals) {
 // m * 10^decimals (below 2^110, held in two words) shifted right by -e, and
 // rounding away from zero adds one exactly when the first bit shifted out is
 // set. Declines when the rounded digits would not fit in 63 bits.
-// "00" to "99", two digits at a time.
-constexpr auto pairs = [] {
-    std::array<char, 200> table{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        table[2 * i] = static_cast<char>('0' + i / 10);
-        table[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return table;
-}();
-
 bool appendFixedQuickly(std::string& out, double value, int decimals) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>(bits >> 52 & 0x7FF);

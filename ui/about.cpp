@@ -29,7 +29,7 @@ About::About()
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Us"));
     setFixedSize(twips(3960), twips(1635));
-    setFont(designFont(8.25));
+    setFont(windowFont());
     setTextColour(this, fixedTextColour);
     setAttribute(Qt::WA_DeleteOnClose);
     // A hidden or open About window never keeps the program running.

@@ -26,6 +26,11 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
 // the system's copy, or the program's own where the system has none.
 QFont designFont(double points, bool bold = false);
 
+// The font of the windows themselves, and of the program's message boxes.
+inline QFont windowFont() {
+    return designFont(8.25);
+}
+
 // Colours of the classic desktop scheme, for the two system colours of the
 // design that have no portable Qt role.
 inline constexpr QColor desktopColour{58, 110, 165};

@@ -24,7 +24,11 @@ qsizetype rowBytes(qsizetype width, int bitsPerPixel) {
 }
 
 constexpr qsizetype infoHeaderBytes = 40;
-constexpr int largestSide = 4096;
+
+bool sensibleSize(qint32 width, qint32 height) {
+    constexpr qint32 largestSide = 4096;
+    return width > 0 && height > 0 && width <= largestSide && height <= largestSide;
+}
 
 } // namespace
 
@@ -34,8 +38,7 @@ QImage readBitmap(const QByteArray& bytes) {
         return {};
     const auto width = static_cast<qint32>(r.u32(18));
     const auto height = static_cast<qint32>(r.u32(22));
-    if (width <= 0 || height <= 0 || width > largestSide || height > largestSide ||
-        r.u16(26) != 1 || r.u16(28) != 24 || r.u32(30) != 0)
+    if (!sensibleSize(width, height) || r.u16(26) != 1 || r.u16(28) != 24 || r.u32(30) != 0)
         return {};
     const qsizetype offset = r.u32(10);
     const qsizetype stride = rowBytes(width, 24);
@@ -63,8 +66,7 @@ QImage readIcon(const QByteArray& bytes) {
         return {};
     const auto width = static_cast<qint32>(r.u32(offset + 4));
     const auto height = static_cast<qint32>(r.u32(offset + 8)) / 2; // the picture and its mask
-    if (width <= 0 || height <= 0 || width > largestSide || height > largestSide ||
-        r.u16(offset + 14) != 4 || r.u32(offset + 16) != 0)
+    if (!sensibleSize(width, height) || r.u16(offset + 14) != 4 || r.u32(offset + 16) != 0)
         return {};
     const qsizetype palette = offset + infoHeaderBytes;
     const qsizetype pixels = palette + 16 * 4;

@@ -17,7 +17,7 @@ void MessageBox::critical(QWidget* parent, const QString& text) {
     }
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
                     parent);
-    box.setFont(designFont(8.25)); // the windows' face, not the system's fallback
+    box.setFont(windowFont()); // the windows' face, not the system's fallback
     box.exec();
 }
 

@@ -82,7 +82,7 @@ VisConvertForm::VisConvertForm()
     setObjectName(QStringLiteral("visConvertForm"));
     setWindowTitle(QStringLiteral("Absolute & Kinematic Tarnwick"));
     setFixedSize(twips(5520), twips(3780));
-    setFont(designFont(8.25));
+    setFont(windowFont());
 
     createControls();
 
