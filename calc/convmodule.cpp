@@ -42,11 +42,11 @@ void ConvModule::calculate() {
 }
 
 QString ConvModule::startingValueText() {
-    return QLocale().toString(1);
+    return numberText::formatNumber(1, 0);
 }
 
 QString ConvModule::startingDensityText() {
-    return QLocale().toString(defaultDensity, 'f', 1);
+    return numberText::formatNumber(defaultDensity, 1);
 }
 
 void ConvModule::clearValues() {
