@@ -198,10 +198,11 @@ About* VisConvertForm::aboutWindow() const {
 void VisConvertForm::showAbout() {
     if (!m_about)
         m_about = new About;
-    // A user of the keyboard sees the focus mark on "Close" at once.
+    m_about->show();
+    // A user of the keyboard sees the focus mark on "Close" at once (showing
+    // a window forgets that the keyboard was used, so this comes after).
     if (testAttribute(Qt::WA_KeyboardFocusChange))
         m_about->setAttribute(Qt::WA_KeyboardFocusChange);
-    m_about->show();
     m_about->raise();
     m_about->activateWindow();
 }
