@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ActionCase{
                           "Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}, false},
                       ActionCase{"Visit", {"http://www.tarnwick.example"}, false},
-                                    ActionCase{"Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}, true},
+                      ActionCase{"Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}, true},
                       ActionCase{"Visit", {"http://www.tarnwick.example"}, true}),
     [](const auto& info) {
         return std::string(info.param.control) +
