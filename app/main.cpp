@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
+#include "commandline.h"
 #include "visconvertform.h"
 
 #include <QApplication>
+#include <cstdlib>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    if (auto status =
+            tarnwick::ui::answerCommandLine(argc, argv, std::cout, std::cerr, std::getenv))
+        return *status;
     QApplication app(argc, argv);
     tarnwick::ui::initialiseApplication();
     tarnwick::ui::VisConvertForm window;

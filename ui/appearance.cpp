@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
 
+#include "accessibility.h"
 #include "bitmaps.h"
+#include "focusstyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 namespace tarnwick::ui {
@@ -56,8 +59,13 @@ void initialiseApplication() {
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
     }
 #endif
-    QApplication::setWindowIcon(
-        QIcon(QPixmap::fromImage(readIcon(fileBytes(QStringLiteral(":/images/tarnwick.ico"))))));
+    // The icon theme's copy has every size from 16 to 256 pixels and a
+    // scalable one; the built-in 32 x 32 icon serves where it is not installed.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QGuiApplication::desktopFileName(),
+        QIcon(QPixmap::fromImage(readIcon(fileBytes(QStringLiteral(":/images/tarnwick.ico")))))));
+    QApplication::setStyle(new FocusStyle(QApplication::style()->name()));
+    installAccessibleInterfaces();
 }
 
 } // namespace tarnwick::ui

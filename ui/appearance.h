@@ -48,8 +48,8 @@ QPixmap designPicture(const QString& resource, qreal devicePixelRatio);
 // readable under a dark desktop theme.
 void setTextColour(QWidget* label, const QColor& colour);
 
-// Application-wide set-up: names, version, desktop entry, fonts and icon. Call once,
-// after the QApplication exists.
+// Application-wide set-up: names, version, desktop entry, fonts, icon, focus
+// mark and what screen readers see. Call once, after the QApplication exists.
 void initialiseApplication();
 
 } // namespace tarnwick::ui

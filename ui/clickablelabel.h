@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A label that reports a left-button click, for the banner and the About
-// window's two address lines.
+// window's two address lines. Screen readers see it as a link.
 #pragma once
 
 #include <QLabel>
@@ -12,6 +12,9 @@ class ClickableLabel : public QLabel {
 
 public:
     using QLabel::QLabel;
+
+    // Clicks it as the mouse does: for assistive technology.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace tarnwick::ui {
 
@@ -59,13 +61,24 @@ QLabel* makeCaption(QWidget* parent, const char* name, const QRect& geometry,
     return label;
 }
 
-ClickableLabel* makePicture(QWidget* parent, const char* name, const QPoint& position,
-                            const QString& resource) {
+template <typename Label>
+Label* makePicture(QWidget* parent, const char* name, const QPoint& position,
+                   const QString& resource) {
     const QPixmap pixmap = designPicture(resource, parent->devicePixelRatioF());
-    auto* picture = make<ClickableLabel>(parent, name,
-                                         QRect(position, pixmap.deviceIndependentSize().toSize()));
+    auto* picture =
+        make<Label>(parent, name, QRect(position, pixmap.deviceIndependentSize().toSize()));
     picture->setPixmap(pixmap);
     return picture;
+}
+
+bool showsWhole(const QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box) -
+                           box->textMargins();
+    // A line edit keeps two pixels clear on each side of its text.
+    return box->fontMetrics().horizontalAdvance(box->text()) <= contents.width() - 4;
 }
 
 void appendUnits(QComboBox* list, const auto& units, int selected) {
@@ -100,12 +113,13 @@ VisConvertForm::~VisConvertForm() {
 void VisConvertForm::createControls() {
     // Children are created bottom of the stacking order first, so each one
     // stacks above those before it.
-    m_image1 =
-        makePicture(this, "Image1", {twips(120), twips(120)}, QStringLiteral(":/images/logo.bmp"));
-    m_image2 = makePicture(this, "Image2", {twips(2390), twips(120)},
-                           QStringLiteral(":/images/banner.bmp"));
+    m_image1 = makePicture<QLabel>(this, "Image1", {twips(120), twips(120)},
+                                   QStringLiteral(":/images/logo.bmp"));
+    m_image2 = makePicture<ClickableLabel>(this, "Image2", {twips(2390), twips(120)},
+                                           QStringLiteral(":/images/banner.bmp"));
     m_image2->setCursor(Qt::PointingHandCursor);
     m_image2->setToolTip(webSiteHost);
+    m_image2->setAccessibleName(QStringLiteral("Web site ") + webSiteHost);
 
     m_convFrame = new ColouredFrame(panelColour, this);
     m_convFrame->setObjectName(QStringLiteral("convFrame"));
@@ -138,6 +152,11 @@ void VisConvertForm::createControls() {
                                           QStringLiteral("With Fluid Density unit"));
     m_toCombo = makeInput<QComboBox>(this, "toCombo", twipsRect(3540, 2000, 1815, 315),
                                      QStringLiteral("To unit"));
+    // Each row's label names its list for screen readers (the boxes carry
+    // their names themselves); a buddy without a mnemonic adds no key.
+    m_convertLabel->setBuddy(m_convCombo);
+    m_densityLabel->setBuddy(m_densityCombo);
+    m_toLabel->setBuddy(m_toCombo);
     m_command1 = makeButton(this, "Command1", twipsRect(120, 780, 2250, 340), "About Us");
 
     m_convertText->setText(ConvModule::startingValueText());
@@ -157,6 +176,7 @@ void VisConvertForm::createControls() {
     connect(m_resetButton, &QPushButton::clicked, this, &VisConvertForm::resetButtonClick);
     connect(m_command1, &QPushButton::clicked, this, &VisConvertForm::command1Click);
     connect(m_image2, &ClickableLabel::clicked, this, &VisConvertForm::image2Click);
+    connect(m_txtResult, &QLineEdit::textChanged, this, &VisConvertForm::offerWholeResult);
 }
 
 void VisConvertForm::fillConvCombo() {
@@ -179,12 +199,24 @@ void VisConvertForm::showAbout() {
     if (!m_about)
         m_about = new About;
     m_about->show();
+    // A user of the keyboard sees the focus mark on "Close" at once (showing
+    // a window forgets that the keyboard was used, so this comes after).
+    if (testAttribute(Qt::WA_KeyboardFocusChange))
+        m_about->setAttribute(Qt::WA_KeyboardFocusChange);
     m_about->raise();
     m_about->activateWindow();
 }
 
 void VisConvertForm::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), desktopColour);
+}
+
+void VisConvertForm::offerWholeResult() {
+    // The box is narrower than a long result: the whole text goes to its
+    // tooltip and to screen readers whenever part of it is cut off.
+    const QString whole = showsWhole(m_txtResult) ? QString() : m_txtResult->text();
+    m_txtResult->setToolTip(whole);
+    m_txtResult->setAccessibleDescription(whole);
 }
 
 void VisConvertForm::Navigate(QString navTo) {

@@ -54,13 +54,14 @@ private:
     void resetButtonClick();
     void command1Click();
     void image2Click();
+    void offerWholeResult();
 
     QWidget* control(Control control) const;
 
     ConvModule m_convModule{*this};
     QPointer<About> m_about;
 
-    ClickableLabel* m_image1 = nullptr;
+    QLabel* m_image1 = nullptr;
     ClickableLabel* m_image2 = nullptr;
     ColouredFrame* m_convFrame = nullptr;
     QLabel* m_convertLabel = nullptr;

@@ -2,6 +2,7 @@
 #include "about.h"
 #include "guitest.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -52,10 +53,11 @@ TEST_F(AboutWindow, EveryLineShowsWhole) {
 struct ActionCase {
     const char* control;
     QStringList opened;
+    bool byScreenReader; // pressed through the accessibility interface
 };
 
 void PrintTo(const ActionCase& c, std::ostream* os) {
-    *os << c.control;
+    *os << c.control << (c.byScreenReader ? " by a screen reader" : "");
 }
 
 class AboutAction : public AboutWindow, public ::testing::WithParamInterface<ActionCase> {};
@@ -64,7 +66,12 @@ TEST_P(AboutAction, HidesTheWindowThenOpensItsAddress) {
     QStringList hiddenWhenOpened;
     m_shell.onOpen = [&] { hiddenWhenOpened << (m_about->isHidden() ? "hidden" : "shown"); };
 
-    QTest::mouseClick(child(GetParam().control), Qt::LeftButton);
+    if (GetParam().byScreenReader)
+        QAccessible::queryAccessibleInterface(child(GetParam().control))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+    else
+        QTest::mouseClick(child(GetParam().control), Qt::LeftButton);
     // A window closed with WA_DeleteOnClose, or deleted later, is gone only now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -77,10 +84,16 @@ TEST_P(AboutAction, HidesTheWindowThenOpensItsAddress) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, AboutAction,
-    ::testing::Values(ActionCase{"OK", {}},
-                      ActionCase{"Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}},
-                      ActionCase{"Visit", {"http://www.tarnwick.example"}}),
-    [](const auto& info) { return std::string(info.param.control); });
+    ::testing::Values(ActionCase{"OK", {}, false},
+                      ActionCase{
+                          "Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}, false},
+                      ActionCase{"Visit", {"http://www.tarnwick.example"}, false},
+                      ActionCase{"Contact", {"mailto:info@tarnwick.example?subject=Enquiry"}, true},
+                      ActionCase{"Visit", {"http://www.tarnwick.example"}, true}),
+    [](const auto& info) {
+        return std::string(info.param.control) +
+               (info.param.byScreenReader ? "ByScreenReader" : "");
+    });
 
 // Counts the pixels of exactly one colour in a part of the rendered window.
 int pixelsOf(const QImage& image, const QRect& area, const QColor& colour) {

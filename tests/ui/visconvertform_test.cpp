@@ -5,6 +5,7 @@
 #include "guitest.h"
 #include "visconvertform.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -69,19 +70,34 @@ TEST_F(MainWindow, StartsFilledAndFocusedOnTheValue) {
     EXPECT_EQ(m_window.aboutWindow(), nullptr);
 }
 
-TEST_F(MainWindow, TabRunsThroughTheInputsInDesignOrder) {
+// The focus ring: two black pixels, then one white, along the control's edge.
+bool showsFocusRing(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    const int middle = image.height() / 2;
+    return image.pixelColor(1, middle) == Qt::black && image.pixelColor(2, middle) == Qt::white;
+}
+
+TEST_F(MainWindow, TabRunsThroughTheInputsInDesignOrderShowingTheFocus) {
     const QStringList forward{"densityText", "calButton",    "resetButton",
                               "convCombo",   "densityCombo", "toCombo",
                               "Command1",    "txtResult",    "convertText"};
-    QStringList seen;
+    QStringList seen, ringed;
     for (int i = 0; i < forward.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         seen << focused();
+        if (showsFocusRing(QApplication::focusWidget()))
+            ringed << focused();
     }
     EXPECT_EQ(seen, forward);
+    EXPECT_EQ(ringed, forward);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(focused(), "txtResult");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_NE(m_window.aboutWindow(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.aboutWindow()));
+    EXPECT_TRUE(showsFocusRing(m_window.aboutWindow()->findChild<QPushButton*>("OK")));
 }
 
 TEST_F(MainWindow, PlacesEachControlOnTheDesignGrid) {
@@ -244,19 +260,48 @@ INSTANTIATE_TEST_SUITE_P(
                       "Conversion unit is not specified. "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainWindow, ALongResultShowsFromItsFirstDigit) {
-    box("convertText")->setText("1000");
-    list("convCombo")->setCurrentIndex(list("convCombo")->findText("Pa.s"));
+struct ResultCase {
+    const char* value;
+    const char* from;
+    const char* result;
+    const char* whole; // the tooltip and accessible description
+};
+
+void PrintTo(const ResultCase& c, std::ostream* os) {
+    *os << c.value << " " << c.from;
+}
+
+class ResultBox : public MainWindow, public ::testing::WithParamInterface<ResultCase> {};
+
+// The box is 97 pixels wide; a result cut off there is offered whole.
+TEST_P(ResultBox, ShowsFromTheFirstDigitAndOffersACutResultWhole) {
+    box("convertText")->setText(GetParam().value);
+    list("convCombo")->setCurrentIndex(list("convCombo")->findText(GetParam().from));
     list("toCombo")->setCurrentIndex(list("toCombo")->findText("cP"));
 
     click("calButton");
 
     QLineEdit* result = box("txtResult");
-    EXPECT_EQ(result->text(), "1,000,000.00000000");
+    EXPECT_EQ(result->text(), GetParam().result);
     EXPECT_EQ(result->cursorPosition(), 0);
     // The cursor's rectangle, as cursorRect() gives it, near the left edge.
     EXPECT_LE(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 6);
+    EXPECT_EQ(result->toolTip(), GetParam().whole);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(result)->text(QAccessible::Description),
+              GetParam().whole);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, ResultBox,
+                         ::testing::Values(ResultCase{"1000000", "Pa.s", "1,000,000,000.00000000",
+                                                      "1,000,000,000.00000000"},
+                                           ResultCase{"1000", "Pa.s", "1,000,000.00000000",
+                                                      "1,000,000.00000000"},
+                                           ResultCase{"1000", "cP", "1,000.00000000", ""},
+                                           ResultCase{"2", "cP", "2.00000000", ""}),
+                         [](const auto& info) {
+                             return std::string(info.param.value) + "From" +
+                                    (info.param.from[0] == 'c' ? "cP" : "Pas");
+                         });
 
 TEST_F(MainWindow, ArithmeticErrorIsReportedAndTheProgramGoesOn) {
     box("densityText")->setText("145");
@@ -266,6 +311,7 @@ TEST_F(MainWindow, ArithmeticErrorIsReportedAndTheProgramGoesOn) {
     click("calButton");
 
     EXPECT_EQ(m_messages, QStringList{"The result cannot be computed: division by zero."});
+    EXPECT_EQ(m_messageParents, QList<QWidget*>{&m_window});
     EXPECT_EQ(box("txtResult")->text(), "previous");
     EXPECT_EQ(box("convertText")->text(), "1");
     EXPECT_EQ(box("densityText")->text(), "145");
@@ -293,31 +339,69 @@ TEST_F(MainWindow, ClearValuesRestoresTheStartingTexts) {
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
-class KeyInTextBox : public MainWindow, public ::testing::WithParamInterface<const char*> {};
+struct KeyCase {
+    const char* control;
+    Qt::Key key;
+    const char* result; // "before" until something runs
+    bool aboutShown;
+};
 
-// No window has a default button, and no box acts on Enter itself.
-TEST_P(KeyInTextBox, EnterAndEscapeDoNothing) {
-    QLineEdit* edit = box(GetParam());
-    edit->setFocus();
-    const QString before = edit->text();
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        QTest::keyClick(edit, key);
-    EXPECT_EQ(box("txtResult")->text(), "");
-    EXPECT_EQ(edit->text(), before);
-    EXPECT_TRUE(m_messages.isEmpty());
-    EXPECT_TRUE(m_window.isVisible());
-    EXPECT_EQ(focused(), GetParam());
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.control << " " << c.key;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, KeyInTextBox,
-                         ::testing::Values("convertText", "densityText", "txtResult"),
-                         [](const auto& info) { return std::string(info.param); });
+class KeyOnFocusedControl : public MainWindow, public ::testing::WithParamInterface<KeyCase> {};
+
+// No window has a default button, and no box acts on Enter itself; Enter
+// presses the focused button, as Space does.
+TEST_P(KeyOnFocusedControl, PressesOnlyAFocusedButton) {
+    const auto& c = GetParam();
+    box("txtResult")->setText("before");
+    child(c.control)->setFocus();
+    QTest::keyClick(child(c.control), c.key);
+    EXPECT_EQ(box("txtResult")->text(), c.result);
+    EXPECT_EQ(box("convertText")->text(), "1");
+    EXPECT_EQ(box("densityText")->text(), "50.0");
+    EXPECT_EQ(m_window.aboutWindow() != nullptr, c.aboutShown);
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(m_window.isVisible());
+    EXPECT_EQ(m_window.focusWidget(), child(c.control));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, KeyOnFocusedControl,
+                         ::testing::Values(KeyCase{"convertText", Qt::Key_Return, "before", false},
+                                           KeyCase{"convertText", Qt::Key_Enter, "before", false},
+                                           KeyCase{"convertText", Qt::Key_Escape, "before", false},
+                                           KeyCase{"densityText", Qt::Key_Return, "before", false},
+                                           KeyCase{"densityText", Qt::Key_Enter, "before", false},
+                                           KeyCase{"densityText", Qt::Key_Escape, "before", false},
+                                           KeyCase{"txtResult", Qt::Key_Return, "before", false},
+                                           KeyCase{"txtResult", Qt::Key_Enter, "before", false},
+                                           KeyCase{"txtResult", Qt::Key_Escape, "before", false},
+                                           KeyCase{"calButton", Qt::Key_Return, "1.24843945",
+                                                   false},
+                                           KeyCase{"calButton", Qt::Key_Enter, "1.24843945", false},
+                                           KeyCase{"calButton", Qt::Key_Escape, "before", false},
+                                           KeyCase{"resetButton", Qt::Key_Return, "", false},
+                                           KeyCase{"Command1", Qt::Key_Return, "before", true}),
+                         [](const auto& info) {
+                             const Qt::Key key = info.param.key;
+                             return std::string(info.param.control) +
+                                    (key == Qt::Key_Return  ? "Return"
+                                     : key == Qt::Key_Enter ? "Enter"
+                                                            : "Escape");
+                         });
 
 TEST_F(MainWindow, BannerOpensTheWebSiteAndTheLogoNothing) {
     click("Image1");
     EXPECT_TRUE(m_shell.urls.isEmpty());
     click("Image2");
     EXPECT_EQ(m_shell.urls, QStringList{"http://www.tarnwick.example"});
+    // Pressed by assistive technology too.
+    QAccessible::queryAccessibleInterface(child("Image2"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(m_shell.urls.size(), 2);
 }
 
 TEST_F(MainWindow, AboutUsTwiceShowsOneWindowFocusedOnClose) {
