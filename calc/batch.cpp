@@ -158,8 +158,29 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
 
 } // namespace
 
+std::optional<char> namedSeparator(std::string_view text) {
+    if (text == "\\t")
+        return '\t';
+    if (text.size() != 1 || text == "\"" || text == "\n" || text == "\r")
+        return std::nullopt;
+    return text[0];
+}
+
+std::string separatorProblem(std::string_view text) {
+    return "--delimiter takes one character other than a quote or a line break, not '" +
+           std::string(text) + "'";
+}
+
 std::string batchOptionProblem(const BatchOptions& options, const NumberStyle& numbers) {
     using Rule = InputCheck::Rule;
+    // The reader cannot split rows on these, and a column outside the range
+    // would index no field.
+    const std::string_view separator(&options.separator, 1);
+    if (!namedSeparator(separator))
+        return separatorProblem(separator);
+    if (options.valueColumn && (*options.valueColumn < 1 || *options.valueColumn > maxValueColumn))
+        return "--value-column takes a whole number from 1 to " + std::to_string(maxValueColumn) +
+               ", not '" + std::to_string(*options.valueColumn) + "'";
     if (options.density) {
         const auto density = numbers.parse(*options.density);
         const auto problem = [](const InputCheck& check) {

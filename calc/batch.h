@@ -51,6 +51,15 @@ struct BatchOutcome {
     int error = 0; // the errno of a read or write error
 };
 
+// The field separator that text names: one character other than a quote or
+// a line break, or "\\t" for a tab; nothing for any other text.
+std::optional<char> namedSeparator(std::string_view text);
+// Why text names no separator, as a message ("--delimiter takes ...").
+std::string separatorProblem(std::string_view text);
+
+// The highest column a value can be taken from.
+inline constexpr int maxValueColumn = 1'000'000;
+
 // The first option that no row could use, as a message ("--to: ..."); empty
 // when every option given is usable.
 std::string batchOptionProblem(const BatchOptions& options, const NumberStyle& numbers);

@@ -2,6 +2,7 @@
 #include "conversion.h"
 
 #include "engine.h"
+#include "localnumber.h"
 #include "plainnumber.h"
 #include "unitnames.h"
 
@@ -53,6 +54,14 @@ std::string_view defaultDensityText() {
 std::string defaultDensityNote(std::string_view densityUnit) {
     return "no density given; using " + std::string(defaultDensityText()) + " " +
            std::string(densityUnit);
+}
+
+std::string startingValueText(const NumberSymbols& symbols) {
+    return localNumber::fixed(1, 0, symbols);
+}
+
+std::string startingDensityText(const NumberSymbols& symbols) {
+    return localNumber::fixed(defaultDensity, 1, symbols);
 }
 
 bool Converter::convert(const ConversionTexts& texts, std::string& out,

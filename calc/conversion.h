@@ -5,6 +5,7 @@
 
 #include "inputchecks.h"
 #include "numberstyle.h"
+#include "numbersymbols.h"
 
 #include <optional>
 #include <string>
@@ -41,6 +42,11 @@ struct ConversionFailure {
 // when it is used: "no density given; using 50 lb/ft^3".
 std::string_view defaultDensityText();
 std::string defaultDensityNote(std::string_view densityUnit);
+
+// The texts the value boxes start with, 1 and 50.0, written under symbols so
+// that they always read back ("50,0" in German).
+std::string startingValueText(const NumberSymbols& symbols);
+std::string startingDensityText(const NumberSymbols& symbols);
 
 class Converter {
 public:

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "convmodule.h"
 
+#include "conversion.h"
 #include "engine.h"
 #include "numbertext.h"
+#include "qtsymbols.h"
 
 #include <QLocale>
 #include <string>
@@ -42,11 +44,11 @@ void ConvModule::calculate() {
 }
 
 QString ConvModule::startingValueText() {
-    return numberText::formatNumber(1, 0);
+    return QString::fromStdString(tarnwick::startingValueText(symbolsOf(QLocale())));
 }
 
 QString ConvModule::startingDensityText() {
-    return numberText::formatNumber(defaultDensity, 1);
+    return QString::fromStdString(tarnwick::startingDensityText(symbolsOf(QLocale())));
 }
 
 void ConvModule::clearValues() {

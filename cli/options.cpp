@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "options.h"
 
+#include "batch.h"
 #include "optiontable.h"
 
 #include <algorithm>
@@ -31,13 +32,9 @@ void setMode(Reading& reading, Mode mode) {
 }
 
 char oneCharacter(const std::string& text) {
-    if (text == "\\t")
-        return '\t';
-    if (text.size() != 1 || text == "\"" || text == "\n" || text == "\r")
-        throw UsageError("--delimiter takes one character other than a quote or a line break, "
-                         "not '" +
-                         text + "'");
-    return text[0];
+    if (const std::optional<char> separator = namedSeparator(text))
+        return *separator;
+    throw UsageError(separatorProblem(text));
 }
 
 // Every option, once: the parser and --help are both made from it.
@@ -89,7 +86,7 @@ constexpr OptionInfo options[] = {
      "options only",
      true, false,
      [](Reading& r, const std::string& v) {
-         r.options.valueColumn = wholeNumber(v, 1, 1000000, "--value-column");
+         r.options.valueColumn = wholeNumber(v, 1, maxValueColumn, "--value-column");
      }},
     {"result-name", 0, "NAME", "Batch", "name of the result field in the header", true, false,
      [](Reading& r, const std::string& v) { r.options.resultName = v; }},
