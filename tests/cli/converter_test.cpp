@@ -77,6 +77,37 @@ INSTANTIATE_TEST_SUITE_P(
                     "0.10000000000000001\n",
                     "",
                     0},
+        CommandCase{"DensityUnitAloneIsNamedInTheNote",
+                    {"1", "cP", "cSt", "-u", "kg/m^3"},
+                    "20.00000000\n",
+                    "tarnwick-convert: no density given; using 50 kg/m^3\n",
+                    0},
+        CommandCase{"DensityOfAnApiGravity",
+                    {"--densities", "30", "deg API", "kg/m^3"},
+                    "876.16099071\n",
+                    "",
+                    0},
+        CommandCase{"NegativeApiGravityIsADensity",
+                    {"--densities", "--", "-5", "deg API", "kg/m^3"},
+                    "1118.57707510\n",
+                    "",
+                    0},
+        CommandCase{"EveryDensityUnit",
+                    {"--densities", "--all", "1", "g/cm^3"},
+                    "lb/ft^3         62.43000000\n"
+                    "lb/in^3         0.03613000\n"
+                    "lb/US gal       8.34540430\n"
+                    "lb/UK gal       10.02241280\n"
+                    "kg/m^3          1000.00000000\n"
+                    "g/l             1000.00000000\n"
+                    "g/cm^3          1.00000000\n"
+                    "slug/ft^3       1.94000000\n"
+                    "deg API         10.00000000\n"
+                    "deg Baume       0.00000000\n"
+                    "SG (rel. Water) 1.00000000\n"
+                    "SG (rel. Air)   819.67000000\n",
+                    "",
+                    0},
         CommandCase{"NegativeDensityFromBaume",
                     {"1", "cP", "cSt", "-d", "150", "-u", "deg Baume"},
                     "-0.03448276\n",
@@ -157,6 +188,73 @@ INSTANTIATE_TEST_SUITE_P(
                     {"1e308", "Pa.s", "cP"},
                     "",
                     failure("The result cannot be computed: overflow."),
+                    1},
+        CommandCase{"DefaultDensityIsNamedEvenWhenTheResultFails",
+                    {"1.5e308", "cP", "cSt"},
+                    "",
+                    note + failure("The result cannot be computed: overflow."),
+                    1},
+        CommandCase{"OfTwoUnknownUnitsTheFromUnitIsNamed",
+                    {"1", "CP", "CSt"},
+                    "",
+                    failure("unknown viscosity unit \"CP\" (did you mean \"cP\"?)"),
+                    1},
+        CommandCase{"UnknownDensityUnitIsNamedBeforeAnUnknownToUnit",
+                    {"1", "cP", "cSx", "-u", "lb/ft3"},
+                    "",
+                    failure("unknown density unit \"lb/ft3\" (did you mean \"lb/ft^3\"?)"),
+                    1},
+        CommandCase{"ACaseSlipIsNearerThanAnyOtherEdit",
+                    {"1", "Cm^2/s", "cP"},
+                    "",
+                    failure("unknown viscosity unit \"Cm^2/s\" (did you mean \"cm^2/s\"?)"),
+                    1},
+        CommandCase{"SixtyBytesAreEchoedWhole",
+                    {"1", std::string(60, 'x'), "cP"},
+                    "",
+                    failure("unknown viscosity unit \"" + std::string(60, 'x') +
+                            "\" (did you mean \"cP\"?)"),
+                    1},
+        CommandCase{"SixtyOneBytesAreCutToSixty",
+                    {"1", std::string(61, 'x'), "cP"},
+                    "",
+                    failure("unknown viscosity unit \"" + std::string(60, 'x') +
+                            "...\" (did you mean \"cP\"?)"),
+                    1},
+        CommandCase{"QuotesAndBackslashesAreEscaped",
+                    {"1", "c\"P\\", "cSt"},
+                    "",
+                    failure("unknown viscosity unit \"c\\\"P\\\\\" (did you mean \"cP\"?)"),
+                    1},
+        CommandCase{"MisspeltFromUnitOfTheSameLength",
+                    {"1", "lb/(ft,s)", "cP"},
+                    "",
+                    failure("unknown viscosity unit \"lb/(ft,s)\" (did you mean \"lb/(ft.s)\"?)"),
+                    1},
+        CommandCase{"MisspeltToUnitOfTheSameLength",
+                    {"1", "cP", "lb/(ft,s)"},
+                    "",
+                    failure("unknown viscosity unit \"lb/(ft,s)\" (did you mean \"lb/(ft.s)\"?)"),
+                    1},
+        CommandCase{"MisspeltDensityUnitOfTheSameLength",
+                    {"1", "cP", "cSt", "-u", "kg/m^2"},
+                    "",
+                    failure("unknown density unit \"kg/m^2\" (did you mean \"kg/m^3\"?)"),
+                    1},
+        CommandCase{"ZeroDensityToConvert",
+                    {"--densities", "0", "kg/m^3", "g/l"},
+                    "",
+                    failure("Input Error: Density input value is zero or negative"),
+                    1},
+        CommandCase{"BaumeOf145HasNoDensity",
+                    {"--densities", "145", "deg Baume", "kg/m^3"},
+                    "",
+                    failure("The result cannot be computed: division by zero."),
+                    1},
+        CommandCase{"UnknownDensityUnitToConvert",
+                    {"--densities", "1", "kg/m^3", "cP"},
+                    "",
+                    failure("unknown density unit \"cP\" (did you mean \"g/l\"?)"),
                     1}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -223,6 +321,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     usage("invalid option '-5'; to give a negative value, put '--' before it"),
                     2},
+        CommandCase{"NegativeValueBelowOne",
+                    {"-0.5", "cP", "cSt"},
+                    "",
+                    usage("invalid option '-0'; to give a negative value, put '--' before it"),
+                    2},
+        CommandCase{"UnknownOptionWithAValue",
+                    {"--fast=3", "1", "cP", "cSt"},
+                    "",
+                    usage("unrecognized or ambiguous option '--fast'"),
+                    2},
         CommandCase{"MissingShortArgument",
                     {"1", "cP", "cSt", "-d"},
                     "",
@@ -258,9 +366,53 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     usage("--all, --batch and --list-units cannot be combined"),
                     2},
+        CommandCase{
+            "AllWithATarget", {"--all", "1", "cP", "cSt"}, "", usage("too many operands"), 2},
         CommandCase{"AllWithoutUnit", {"--all", "1"}, "", usage("--all expects VALUE FROM"), 2},
         CommandCase{"BatchOptionWithoutBatch",
                     {"--to", "cP", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"FromWithoutBatch",
+                    {"--from", "cP", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"TsvWithoutBatch",
+                    {"--tsv", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"DelimiterWithoutBatch",
+                    {"--delimiter", ";", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"HeaderWithoutBatch",
+                    {"--header", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"ValueColumnWithoutBatch",
+                    {"--value-column", "2", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"ResultNameWithoutBatch",
+                    {"--result-name", "r", "1", "cP", "cSt"},
+                    "",
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
+                    2},
+        CommandCase{"BatchOptionWithAll",
+                    {"--all", "--header", "1", "cP"},
                     "",
                     usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
                           "--result-name go with --batch"),
@@ -285,6 +437,58 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     failure("--to: unknown viscosity unit \"CP\" (did you mean \"cP\"?)"),
                     2},
+        CommandCase{"BatchWithEmptyToOption",
+                    {"--batch", "--to", ""},
+                    "",
+                    failure("--to: Conversion unit is not specified."),
+                    2},
+        CommandCase{"BatchWithEmptyFromOption",
+                    {"--batch", "--from", ""},
+                    "",
+                    failure("--from: Viscosity unit is not specified."),
+                    2},
+        CommandCase{"BatchWithEmptyDensityUnitOption",
+                    {"--batch", "-u", ""},
+                    "",
+                    failure("--density-unit: Density unit is not specified."),
+                    2},
+        CommandCase{"BatchWithEmptyDensityOption",
+                    {"--batch", "-d", ""},
+                    "",
+                    failure("--density: Density input value is invalid"),
+                    2},
+        CommandCase{"BatchOfDensitiesWithAViscosityUnit",
+                    {"--batch", "--densities", "--to", "cP"},
+                    "",
+                    failure("--to: unknown density unit \"cP\" (did you mean \"g/l\"?)"),
+                    2},
+        CommandCase{"DensityOptionWithDensities",
+                    {"--densities", "-d", "3", "1", "kg/m^3", "g/l"},
+                    "",
+                    usage("--density and --density-unit do not go with --densities"),
+                    2},
+        CommandCase{"TsvAndDelimiter",
+                    {"--batch", "--tsv", "--delimiter", ";"},
+                    "",
+                    usage("--tsv and --delimiter cannot be combined"),
+                    2},
+        CommandCase{"DelimiterOfTwoCharacters",
+                    {"--batch", "--delimiter", "ab"},
+                    "",
+                    usage("--delimiter takes one character other than a quote or a line break, "
+                          "not 'ab'"),
+                    2},
+        CommandCase{"DelimiterThatIsAQuote",
+                    {"--batch", "--delimiter", "\""},
+                    "",
+                    usage("--delimiter takes one character other than a quote or a line break, "
+                          "not '\"'"),
+                    2},
+        CommandCase{"TsvFileNameSelectsTabs",
+                    {"--batch", TARNWICK_SOURCE_DIR "/tests/cli/golden/tabs.tsv"},
+                    "1\tPa.s\tcP\t1000.00000000\n2,5\tPa.s\tcP\t\n",
+                    failure("line 2: Viscosity input value is invalid"),
+                    1},
         CommandCase{"BatchWithZeroDensityOption",
                     {"--batch", "-d", "0"},
                     "",
@@ -303,15 +507,21 @@ INSTANTIATE_TEST_SUITE_P(
                     2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Help wins over the version, in either order, and comes alone.
 TEST(Help, ListsEveryOptionAndTheExitStatuses) {
-    const auto outcome = runWith({"--help"});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.out.rfind("Usage: tarnwick-convert [OPTION]... VALUE FROM TO\n", 0), 0u);
-    for (const char* option :
-         {"--all", "--batch", "--list-units", "--density", "--density-unit", "--decimals",
-          "--shortest", "--locale", "--from", "--to", "--tsv", "--header", "--value-column",
-          "--result-name", "--help", "--version", "Exit status"})
-        EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--help"}, {"--version", "--help"}, {"-h", "-V"}, {"-Vh"}}) {
+        const auto outcome = runWith(arguments);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.err, "");
+        EXPECT_EQ(outcome.out.rfind("Usage: tarnwick-convert [OPTION]... VALUE FROM TO\n", 0), 0u);
+        EXPECT_EQ(outcome.out.find("1.1.0"), std::string::npos) << arguments[0];
+        for (const char* option :
+             {"--all", "--batch", "--list-units", "--densities", "--density", "--density-unit",
+              "--decimals", "--shortest", "--locale", "--from", "--to", "--tsv", "--delimiter",
+              "--header", "--value-column", "--result-name", "--help", "--version", "Exit status"})
+            EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
+    }
 }
 
 TEST(ListUnits, ShowsBothListsWithoutTheSeparator) {
