@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "numbertext.h"
 #include "plainnumber.h"
 
 #include <QLocale>
