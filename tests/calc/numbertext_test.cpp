@@ -14,6 +14,13 @@ namespace {
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 const QLocale german(QLocale::German, QLocale::Germany);
 constexpr std::nullopt_t no = std::nullopt;
+// The system's locale under LANG=C.UTF-8: Qt gives it the C locale's
+// language but none of the number options that QLocale::c() has.
+const QLocale systemC = [] {
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    return locale;
+}();
 
 TEST(Parse, ReadsNumbersAndRejectsTheRest) {
     const struct {
@@ -67,6 +74,11 @@ TEST(Parse, ReadsNumbersAndRejectsTheRest) {
         {QLocale("fr_FR"), "1 000,5", 1000.5}, // a plain blank for the no-break space
         {QLocale("ar_EG"), "\u0665\u0660\u066B\u0660", 50},
         {english, "1\u0665", no}, // digits of two scripts
+        {QLocale::c(), "1540.57428215", 1540.57428215},
+        {QLocale("C"), "1540.5", 1540.5},
+        {QLocale::c(), "1,540.5", no}, // the C locale groups nothing
+        {systemC, "1540.57428215", 1540.57428215},
+        {systemC, "1,540.5", no},
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
@@ -92,20 +104,35 @@ TEST(FormatResult, ShowsEightDecimalsInTheLocale) {
         // Grouped from five integer digits, every group in its place.
         {QLocale(QLocale::Spanish, QLocale::Spain), 1234.5, "1234,50000000"},
         {QLocale(QLocale::Spanish, QLocale::Spain), 1234567.5, "1.234.567,50000000"},
+
+        {QLocale::c(), 1540.57428215, "1540.57428215"},
+        {QLocale("C"), 1540.57428215, "1540.57428215"},
+        {QLocale::c(), -1234567.5, "-1234567.50000000"},
+        {systemC, 1540.57428215, "1540.57428215"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatResult(c.value, c.locale).toStdString(), c.expected);
 }
 
-// Whatever the program prints in a locale reads back there as the same number.
+// Whatever the program prints in a locale reads back there as the number
+// shown, eight decimals of it.
 TEST(FormatResult, ReadsBackInEveryLocale) {
+    const struct {
+        double value;
+        double shown;
+    } cases[] = {
+        {1.0, 1.0},
+        {1234567.5, 1234567.5},
+        {-0.034482758620689655, -0.03448276},
+        {98765432109.25, 98765432109.25},
+        {1e15, 1e15},
+    };
     for (const char* name : {"en_US", "de_DE", "es_ES", "pl_PL", "hi_IN", "de_CH", "fr_FR", "sv_SE",
-                             "ar_EG", "fa_IR"}) {
+                             "ar_EG", "fa_IR", "C"}) {
         const QLocale locale(name);
-        for (double value : {1.0, 1234567.5, -0.034482758620689655, 98765432109.25, 1e15}) {
-            const QString text = formatResult(value, locale);
-            EXPECT_EQ(parse(text, locale), parse(formatResult(value, QLocale::c()), QLocale::c()))
-                << name << ": " << text.toStdString();
+        for (const auto& c : cases) {
+            const QString text = formatResult(c.value, locale);
+            EXPECT_EQ(parse(text, locale), c.shown) << name << ": " << text.toStdString();
         }
     }
 }
@@ -135,7 +162,6 @@ TEST(Parse, NumericTextsAlwaysReadAsFiniteDoubles) {
             if (const auto value = parse(text, *locale)) {
                 ++numeric;
                 EXPECT_TRUE(std::isfinite(*value)) << text.toStdString();
-                EXPECT_EQ(read(text, *locale), *value);
             }
         }
     }

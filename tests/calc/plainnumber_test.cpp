@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "numbertext.h"
 #include "plainnumber.h"
 
 #include <QLocale>
@@ -140,25 +139,6 @@ TEST(PlainNumberShortest, ReadsBackAsTheSameDouble) {
         EXPECT_EQ(text, c.expected);
         EXPECT_EQ(parse(text), c.value);
     }
-}
-
-// The plain reader accepts what the window accepts under English (United
-// States) settings, as long as no group separator is typed.
-TEST(PlainNumberParse, AgreesWithTheWindowOnUngroupedTexts) {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const std::string alphabet = "0123456789.eE+- x";
-    std::mt19937 random(7);
-    int numbers = 0;
-    for (int i = 0; i < 50000; ++i) {
-        std::string text;
-        const auto length = 1 + random() % 10;
-        for (std::size_t j = 0; j < length; ++j)
-            text += alphabet[random() % alphabet.size()];
-        const auto expected = numberText::parse(QString::fromStdString(text), english);
-        ASSERT_EQ(parse(text), expected) << '"' << text << '"';
-        numbers += expected ? 1 : 0;
-    }
-    EXPECT_GT(numbers, 1000); // or the alphabet proves nothing
 }
 
 } // namespace

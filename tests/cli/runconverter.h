@@ -6,6 +6,8 @@
 #include "converterapp.h"
 
 #include <cstdio>
+#include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,5 +54,31 @@ inline Outcome runWith(const std::vector<std::string>& arguments, std::string_vi
         std::fclose(file);
     return outcome;
 }
+
+inline const std::string note = "tarnwick-convert: no density given; using 50 lb/ft^3\n";
+inline std::string failure(const std::string& message) {
+    return "tarnwick-convert: " + message + "\n";
+}
+inline std::string usage(const std::string& message) {
+    return "tarnwick-convert: " + message +
+           "\nTry 'tarnwick-convert --help' for more information.\n";
+}
+
+// A row of the command tables: the arguments, and what the converter writes
+// and returns for them.
+struct CommandCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string out;
+    std::string err;
+    int status;
+    const char* locale = "en_US";
+};
+
+inline void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Command : public ::testing::TestWithParam<CommandCase> {};
 
 } // namespace tarnwick::cli::testing

@@ -2,13 +2,19 @@
 // libFuzzer target for the converter's batch mode: any bytes as a file, with
 // the options picked by the first byte. Besides crashes and sanitizer
 // reports, it fails when an input record does not come out as exactly one
-// output record with the same fields and one more.
+// output record with the same fields and one more, and when a --shortest
+// result does not read back as the engine's double for its row.
 #include "converterapp.h"
 #include "csv.h"
+#include "engine.h"
+#include "plainnumber.h"
+#include "unitnames.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +50,29 @@ void check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "batch_fuzz: %s\n", what);
         std::abort();
+    }
+}
+
+// The engine's result for a row of plain numbers and listed units, with the
+// run's --from cP --to cSt and the default density for the fields it lacks.
+std::optional<double> engineResult(const std::vector<std::string>& fields) {
+    const auto field = [&](std::size_t i, const char* otherwise) {
+        return i < fields.size() ? std::string_view(fields[i]) : std::string_view(otherwise);
+    };
+    const auto value = tarnwick::plainNumber::parse(field(0, ""));
+    const auto density = tarnwick::plainNumber::parse(field(3, "50"));
+    const std::string_view from = field(1, "cP");
+    const std::string_view to = field(2, "cSt");
+    const std::string_view densityUnit = field(4, "lb/ft^3");
+    using tarnwick::UnitKind;
+    if (!value || !density || !tarnwick::isListedUnit(from, UnitKind::viscosity) ||
+        !tarnwick::isListedUnit(to, UnitKind::viscosity) ||
+        !tarnwick::isListedUnit(densityUnit, UnitKind::density))
+        return std::nullopt;
+    try {
+        return tarnwick::convertViscosity(*value, from, to, *density, densityUnit);
+    } catch (const tarnwick::FloatingPointError&) {
+        return std::nullopt;
     }
 }
 
@@ -93,6 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordReader result(outputBytes, separator);
     Record a;
     Record b;
+    const bool shortestPlain = (flags & 4) && !(flags & 8);
+    bool first = true;
     for (;;) {
         const bool more = source.next(a);
         std::vector<std::string> fields(a.fields.begin(), a.fields.end());
@@ -101,6 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(result.next(b) == more, "the output has another count of records");
         if (!more)
             break;
+        // Like the converter, a blank or overlong first line uses up the header.
+        const bool isHeader = header && first;
+        first = false;
         if (blank) {
             check(b.blank, "a blank line did not stay blank");
             continue;
@@ -112,6 +146,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(b.fields.size() == fields.size() + 1, "a record lost or gained fields");
         for (std::size_t i = 0; i < fields.size(); ++i)
             check(b.fields[i] == fields[i], "a field changed on its way through");
+        const std::string_view written = b.fields.back();
+        if (!shortestPlain || isHeader || written.empty())
+            continue;
+        const auto expected = engineResult(fields);
+        check(expected.has_value(), "a row the engine refuses has a result");
+        double read = 0;
+        const auto [end, error] =
+            std::from_chars(written.data(), written.data() + written.size(), read);
+        check(error == std::errc() && end == written.data() + written.size() && read == *expected,
+              "a --shortest result does not read back as the engine's double");
     }
     check(source.hadByteOrderMark() == result.hadByteOrderMark(), "the byte-order mark changed");
     std::fclose(inputAgain);
