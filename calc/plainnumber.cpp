@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <fast_float/fast_float.h>
-#include <fmt/compile.h>
 #include <fmt/format.h>
 #include <iterator>
 
@@ -85,13 +85,12 @@ void appendFixed(std::string& out, double value, int decimals) {
     const bool tie = static_cast<double>(whole) == scaled && (whole & 1) == 1;
     const int printed = tie ? decimals + 1 : decimals;
 
-    // Written into a buffer on the stack with the format compiled in: through
-    // a string's back_inserter {fmt} copies every character one by one.
     // A finite double has at most 309 integer digits.
     std::array<char, 340> buffer;
-    char* end = fmt::format_to(buffer.data(), FMT_COMPILE("{:.{}f}"), value, printed);
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, printed);
     std::size_t start = out.size();
-    out.append(buffer.data(), end);
+    out.append(buffer.data(), written.ptr);
     if (!tie)
         return;
     out.pop_back(); // the 5
