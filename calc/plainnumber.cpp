@@ -74,6 +74,11 @@ std::optional<double> parse(std::string_view text) {
 
 void appendFixed(std::string& out, double value, int decimals) {
     decimals = std::clamp(decimals, 0, 17);
+    // A zero is written without a sign, as the window writes it, whether or
+    // not the double carries one; a negative value that rounds to zero keeps
+    // its sign.
+    if (value == 0)
+        value = 0;
     // {fmt} rounds the exact binary value correctly, but an exact tie at the
     // first digit dropped goes to even, where the window rounds away from
     // zero. Such a tie is an odd multiple of 2^-(decimals + 1), whose decimal

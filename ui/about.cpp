@@ -50,7 +50,7 @@ About::About()
     m_contact->setGeometry(twips(120), twips(600),
                            lineWidth(m_contact, twips(2895), twips(120), width()), twips(255));
 
-    m_label1 = new QLabel(QStringLiteral("Version 1.1.0"), this);
+    m_label1 = new QLabel(QStringLiteral("Version " TARNWICK_VERSION), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(twipsRect(120, 1320, 975, 255));
 

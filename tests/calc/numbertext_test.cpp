@@ -77,7 +77,7 @@ TEST(Parse, ReadsNumbersAndRejectsTheRest) {
 
 TEST(FormatResult, ShowsEightDecimalsInTheLocale) {
     const struct {
-        const QLocale& locale;
+        QLocale locale;
         double value;
         const char* expected;
     } cases[] = {
@@ -88,6 +88,10 @@ TEST(FormatResult, ShowsEightDecimalsInTheLocale) {
         {english, -0.034482758620689655, "-0.03448276"},
         {english, 1e-9, "0.00000000"},
         {german, 1000, "1.000,00000000"},
+        {english, -0.0, "0.00000000"}, // a zero has no sign
+        // Grouped from five integer digits, every group in its place.
+        {QLocale(QLocale::Spanish, QLocale::Spain), 1234.5, "1234,50000000"},
+        {QLocale(QLocale::Spanish, QLocale::Spain), 1234567.5, "1.234.567,50000000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatResult(c.value, c.locale).toStdString(), c.expected);
