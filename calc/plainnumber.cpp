@@ -79,12 +79,12 @@ void appendFixed(std::string& out, double value, int decimals) {
     // its sign.
     if (value == 0)
         value = 0;
-    // {fmt} rounds the exact binary value correctly, but an exact tie at the
-    // first digit dropped goes to even, where the window rounds away from
-    // zero. Such a tie is an odd multiple of 2^-(decimals + 1), whose decimal
-    // expansion ends at that digit: printing one digit more is exact, and the
-    // rounding is then done on the text. Above 2^53 every double is an even
-    // whole number.
+    // std::to_chars rounds the exact binary value correctly (and, measured,
+    // sooner than {fmt}), but an exact tie at the first digit dropped goes
+    // to even, where the window rounds away from zero. Such a tie is an odd
+    // multiple of 2^-(decimals + 1), whose decimal expansion ends at that
+    // digit: printing one digit more is exact, and the rounding is then done
+    // on the text. Above 2^53 every double is an even whole number.
     const double scaled = std::fabs(value) * static_cast<double>(std::uint64_t(2) << decimals);
     const auto whole = scaled < 0x1p53 ? static_cast<std::uint64_t>(scaled) : 0;
     const bool tie = static_cast<double>(whole) == scaled && (whole & 1) == 1;
