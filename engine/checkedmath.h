@@ -10,8 +10,19 @@
 
 #include "engine.h"
 
+#include <cfloat>
 #include <cmath>
 #include <optional>
+
+// Each result must be the double that one rounding per operation gives, on
+// every processor. Where double arithmetic is carried out in wider registers
+// (the x87 unit, FLT_EVAL_METHOD 2), a result would depend on when the
+// compiler stores an intermediate, and the overflow checks below would miss
+// values that only overflow once stored.
+static_assert(FLT_EVAL_METHOD == 0,
+              "Tarnwick's engine needs double arithmetic rounded to double at each step "
+              "(FLT_EVAL_METHOD 0); on 32-bit x86 compile with -msse2 -mfpmath=sse, "
+              "which Tarnwick's CMake adds, instead of the x87 unit");
 
 namespace tarnwick::detail {
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "plainnumber.h"
+#include "plainnumberdetail.h"
 
 #include <QLocale>
 #include <bit>
@@ -121,6 +122,31 @@ TEST(PlainNumberFixed, MatchesTheWindowsFormattingForRandomDoubles) {
             english.toString(value, 'f', decimals).remove(',').toStdString();
         ASSERT_EQ(fixed(value, decimals), expected) << std::hexfloat << value << " to " << decimals;
     }
+}
+
+// The quick writer against std::to_chars with the tie rule, on results of
+// every size and on exact ties and their neighbours; it must write most of
+// them, or the comparison proves little.
+TEST(PlainNumberFixed, QuickWriterAgreesWithTheReference) {
+    std::mt19937_64 random(7);
+    int written = 0;
+    const int count = 200000;
+    for (int i = 0; i < count; ++i) {
+        double value = std::pow(10.0, std::uniform_real_distribution<double>(-12, 18)(random));
+        if (i % 2 == 1) // an exact tie at 1 to 17 decimals, or next to one
+            value = std::nextafter(std::ldexp(static_cast<double>(random() % 1000000 * 2 + 1),
+                                              -static_cast<int>(random() % 17 + 1)),
+                                   random() % 3 == 0 ? 0.0 : (random() % 2 ? 1e30 : value));
+        value = random() % 4 == 0 ? -value : value;
+        const int decimals = static_cast<int>(random() % 18);
+        std::string quick, reference;
+        if (!detail::appendFixedQuickly(quick, value, decimals))
+            continue;
+        ++written;
+        detail::appendFixedExactly(reference, value, decimals);
+        ASSERT_EQ(quick, reference) << std::hexfloat << value << " to " << decimals;
+    }
+    EXPECT_GT(written, count / 2);
 }
 
 TEST(PlainNumberShortest, ReadsBackAsTheSameDouble) {
