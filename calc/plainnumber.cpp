@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "plainnumber.h"
 
-#include "plainnumberdetail.h"
+#include "detail/plainnumberdetail.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -79,23 +77,23 @@ std::optional<double> parse(std::string_view text) {
 namespace detail {
 
 void appendFixedExactly(std::string& out, double value, int decimals) {
-    // std::to_chars rounds the exact binary value correctly (and, measured,
-    // sooner than {fmt}), but an exact tie at the first digit dropped goes
-    // to even, where the window rounds away from zero. Such a tie is an odd
-    // multiple of 2^-(decimals + 1), whose decimal expansion ends at that
-    // digit: printing one digit more is exact, and the rounding is then done
-    // on the text. Above 2^53 every double is an even whole number.
+    // {fmt} rounds the exact binary value correctly, but an exact tie at the first digit dropped
+    // goes to even, where the window rounds away from zero. Such a tie is an odd multiple of
+    // 2^-(decimals + 1), whose decimal expansion ends at that digit: printing one digit more is
+    // exact, and the rounding is then done on the text. Above 2^53 every double is an even whole
+    // number.
     const double scaled = std::fabs(value) * static_cast<double>(std::uint64_t(2) << decimals);
     const auto whole = scaled < 0x1p53 ? static_cast<std::uint64_t>(scaled) : 0;
     const bool tie = static_cast<double>(whole) == scaled && (whole & 1) == 1;
     const int printed = tie ? decimals + 1 : decimals;
 
-    // A finite double has at most 309 integer digits.
+    // A finite double has at most 309 integer digits. Written into a buffer
+    // of its own, not through an inserter, which {fmt} fills a character at
+    // a time.
     std::array<char, 340> buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed, printed);
+    const char* written = fmt::format_to(buffer.data(), "{:.{}f}", value, printed);
     std::size_t start = out.size();
-    out.append(buffer.data(), written.ptr);
+    out.append(buffer.data(), static_cast<std::size_t>(written - buffer.data()));
     if (!tie)
         return;
     out.pop_back(); // the 5
@@ -131,16 +129,18 @@ constexpr auto pairs = [] {
 
 } // namespace
 
-// Kept beside std::to_chars because, measured on the batch benchmark, the
-// converter took 1.69 times the floor's processor time with std::to_chars
-// alone (more with {fmt}) and 1.56 with this; a test compares the two.
+// Kept beside the reference because, measured on the batch benchmark, the
+// converter is markedly slower without it (see the README); a test compares
+// the two.
 // The quick way, exact too, for the results a converter usually meets:
 // value is m * 2^e with a whole m below 2^53, so value * 10^decimals is
 // m * 10^decimals (below 2^110, held in two words) shifted right by -e, and
 // rounding away from zero adds one exactly when the first bit shifted out is
 // set. Declines when the rounded digits would not fit in 63 bits.
 bool appendFixedQuickly(std::string& out, double value, int decimals) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::uint64_t bits = 0; // std::bit_cast, which not every library has yet
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
     const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t(1) << 52) - 1);
     if (biased == 0x7FF)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "detail/plainnumberdetail.h"
 #include "plainnumber.h"
-#include "plainnumberdetail.h"
 
 #include <QLocale>
 #include <bit>
@@ -66,7 +66,7 @@ TEST(PlainNumberFixed, RoundsTiesAwayFromZeroAsTheWindowDoes) {
         int decimals;
         const char* expected;
     } cases[] = {
-        {0.001953125, 8, "0.00195313"}, // std::to_chars alone gives 0.00195312
+        {0.001953125, 8, "0.00195313"}, // rounding to even would give 0.00195312
         {-0.001953125, 8, "-0.00195313"},
         {0.5, 0, "1"},
         {2.5, 0, "3"},
@@ -124,7 +124,7 @@ TEST(PlainNumberFixed, MatchesTheWindowsFormattingForRandomDoubles) {
     }
 }
 
-// The quick writer against std::to_chars with the tie rule, on results of
+// The quick writer against the reference with the tie rule, on results of
 // every size and on exact ties and their neighbours; it must write most of
 // them, or the comparison proves little.
 TEST(PlainNumberFixed, QuickWriterAgreesWithTheReference) {

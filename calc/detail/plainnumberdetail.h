@@ -6,7 +6,7 @@
 
 namespace tarnwick::plainNumber::detail {
 
-// The reference: std::to_chars, with exact ties rounded away from zero.
+// The reference: {fmt}, with exact ties rounded away from zero.
 void appendFixedExactly(std::string& out, double value, int decimals);
 
 // The quick way for the usual results; false, having written nothing, for
