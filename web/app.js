@@ -71,6 +71,7 @@ $('calButton').addEventListener('click', calculate);
 $('resetButton').addEventListener('click', clearValues);
 $('Command1').addEventListener('click', showAbout);
 window.addEventListener('hashchange', openLink);
+performance.mark('tarnwick-calculate-ready');
 openLink();
 
 // The panels that a page adds share the core and the locale.
