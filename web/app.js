@@ -7,8 +7,10 @@ import { browserLocale, localeSymbols } from './symbols.js';
 import { readLink, writeLink } from './link.js';
 
 const $ = (id) => document.getElementById(id);
+// The core's code compiles while the locale's symbols are worked out.
+const corePromise = createTarnwickCore();
 const symbols = localeSymbols(browserLocale());
-const core = await createTarnwickCore();
+const core = await corePromise;
 
 function fill(list, units, selected) {
   list.replaceChildren(...units.map((unit) => new Option(unit, unit)));
