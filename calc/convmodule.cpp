@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "convmodule.h"
 
+#include "conversion.h"
 #include "engine.h"
 #include "numbertext.h"
+#include "qtsymbols.h"
 
 #include <QLocale>
 #include <string>
@@ -42,11 +44,11 @@ void ConvModule::calculate() {
 }
 
 QString ConvModule::startingValueText() {
-    return QLocale().toString(1);
+    return QString::fromStdString(tarnwick::startingValueText(symbolsOf(QLocale())));
 }
 
 QString ConvModule::startingDensityText() {
-    return QLocale().toString(defaultDensity, 'f', 1);
+    return QString::fromStdString(tarnwick::startingDensityText(symbolsOf(QLocale())));
 }
 
 void ConvModule::clearValues() {

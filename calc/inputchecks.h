@@ -81,6 +81,10 @@ const InputCheck* firstFailedCheck(Number&& number, IsEmpty&& isEmpty) {
     return nullptr;
 }
 
+// The control's design name, "convertText": the window's object name and the
+// web page's element id.
+std::string_view controlName(Control control);
+
 // The words for a result that cannot be computed, e.g.
 // "The result cannot be computed: division by zero."
 std::string cannotComputeMessage(FloatingPointError::Condition condition);

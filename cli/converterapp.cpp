@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "converterapp.h"
 
+#include "batch.h"
 #include "conversion.h"
-#include "csv.h"
 #include "engine.h"
-#include "inputchecks.h"
-#include "localenumbers.h"
 #include "options.h"
-#include "plainnumber.h"
-#include "unitnames.h"
+#include "platform.h"
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string_view>
 
 namespace tarnwick::cli {
@@ -20,68 +18,34 @@ namespace {
 
 constexpr std::string_view programName = "tarnwick-convert";
 
-// The window's starting density and unit, which stand in when none is given;
-// the density as a text that every number style reads.
-const std::string defaultDensityText = [] {
-    std::string text;
-    plainNumber::appendShortest(text, defaultDensity);
-    return text;
-}();
-constexpr std::string_view defaultDensityUnit = densityUnits[defaultDensityUnitIndex];
-
-class Run {
+class Run final : public BatchReport {
 public:
-    Run(const Options& options, std::FILE* input, std::FILE* output, std::FILE* errors)
+    Run(const Options& options, std::FILE* input, std::FILE* output, std::FILE* errors,
+        std::unique_ptr<NumberStyle> numbers)
         : m_options(options)
         , m_input(input)
         , m_output(output)
         , m_errors(errors)
-        , m_numbers(makeNumbers(options))
+        , m_numbers(std::move(numbers))
         , m_converter(*m_numbers) {}
 
     int single();
     int all();
     int batch();
 
-private:
-    static std::unique_ptr<NumberStyle> makeNumbers(const Options& options) {
-        if (options.locale)
-            return std::make_unique<LocaleNumbers>(options.decimals);
-        return std::make_unique<PlainNumbers>(options.decimals, options.shortest);
+    void rowFailed(std::size_t line, std::string_view text) override {
+        message("line " + std::to_string(line) + ": " + std::string(text));
     }
+    void note(std::string_view text) override { message(text); }
 
+private:
     void message(std::string_view text) const {
         std::fprintf(m_errors, "%s: %.*s\n", programName.data(), static_cast<int>(text.size()),
                      text.data());
     }
 
-    // The option's density, unit and viscosity units, as a conversion's texts.
-    ConversionTexts fromOptions() const {
-        ConversionTexts texts;
-        texts.density =
-            m_options.density ? std::string_view(*m_options.density) : defaultDensityText;
-        texts.densityUnit =
-            m_options.densityUnit ? std::string_view(*m_options.densityUnit) : defaultDensityUnit;
-        texts.densityGiven = m_options.density.has_value();
-        texts.fromUnit = m_options.fromUnit ? std::string_view(*m_options.fromUnit) : "";
-        texts.toUnit = m_options.toUnit ? std::string_view(*m_options.toUnit) : "";
-        return texts;
-    }
-
-    bool convert(const ConversionTexts& texts, std::string& out, std::string& failure) {
-        const bool converted = m_converter.convert(texts, out, failure);
-        if (m_converter.takeDefaultDensityNote()) {
-            const std::string unit(texts.densityUnit);
-            message("no density given; using " + defaultDensityText + " " + unit);
-        }
-        return converted;
-    }
-
-    std::string badOption() const;
-    // resultIsPlain: the result needs no quotes, whatever the separator.
-    void writeRow(RecordWriter& writer, const Record& record, std::string_view result,
-                  bool resultIsPlain);
-    bool convertRecord(const Record& record, std::string& result, std::string& failure);
+    // One conversion of VALUE from FROM to `to`, with the options' density.
+    bool convert(std::string_view to, std::string& out, std::string& failure);
 
     const Options& m_options;
     std::FILE* m_input;
@@ -91,14 +55,32 @@ private:
     Converter m_converter;
 };
 
+bool Run::convert(std::string_view to, std::string& out, std::string& failure) {
+    const std::string_view value = m_options.operands[0];
+    const std::string_view from = m_options.operands[1];
+    ConversionFailure problem;
+    bool converted = false;
+    if (m_options.densities) {
+        converted = m_converter.convertDensity({value, from, to}, out, problem);
+    } else {
+        const std::string_view unit = m_options.densityUnit
+                                          ? std::string_view(*m_options.densityUnit)
+                                          : densityUnits[defaultDensityUnitIndex];
+        ConversionTexts texts{value, from,
+                              to,    m_options.density ? *m_options.density : defaultDensityText(),
+                              unit,  m_options.density.has_value()};
+        converted = m_converter.convert(texts, out, problem);
+        if (m_converter.takeDefaultDensityNote())
+            note(defaultDensityNote(unit));
+    }
+    failure = withoutTrailingBlanks(problem.message);
+    return converted;
+}
+
 int Run::single() {
-    ConversionTexts texts = fromOptions();
-    texts.value = m_options.operands[0];
-    texts.fromUnit = m_options.operands[1];
-    texts.toUnit = m_options.operands[2];
     std::string result;
     std::string failure;
-    if (!convert(texts, result, failure)) {
+    if (!convert(m_options.operands[2], result, failure)) {
         message(failure);
         return someFailed;
     }
@@ -108,26 +90,23 @@ int Run::single() {
 }
 
 int Run::all() {
-    ConversionTexts texts = fromOptions();
-    texts.value = m_options.operands[0];
-    texts.fromUnit = m_options.operands[1];
     // The value, the density and their units are checked once, with the
     // unit itself as the target; then every unit is a target in turn.
-    texts.toUnit = texts.fromUnit;
     std::string result;
     std::string failure;
-    if (!convert(texts, result, failure)) {
+    if (!convert(m_options.operands[1], result, failure)) {
         message(failure);
         return someFailed;
     }
     int status = success;
     std::string table;
-    for (const std::string_view unit : viscosityUnits) {
+    const auto units = m_options.densities ? std::span<const std::string_view>(densityUnits)
+                                           : std::span<const std::string_view>(viscosityUnits);
+    for (const std::string_view unit : units) {
         if (unit.empty())
             continue;
-        texts.toUnit = unit;
         result.clear();
-        if (!convert(texts, result, failure)) {
+        if (!convert(unit, result, failure)) {
             result = failure;
             status = someFailed;
         }
@@ -140,97 +119,17 @@ int Run::all() {
     return status;
 }
 
-// The first option value that no row could use, as a message; empty if none.
-std::string Run::badOption() const {
-    using Rule = InputCheck::Rule;
-    if (m_options.density) {
-        const auto density = m_numbers->parse(*m_options.density);
-        const auto problem = [](const InputCheck& check) {
-            return "--density: " + withoutTrailingBlanks(check.message);
-        };
-        if (!density)
-            return problem(inputCheck(Control::densityText, Rule::numeric));
-        if (!(*density > 0))
-            return problem(inputCheck(Control::densityText, Rule::positive));
-    }
-    const struct {
-        const std::optional<std::string>& value;
-        const char* option;
-        UnitKind kind;
-        const InputCheck& given;
-    } units[] = {
-        {m_options.densityUnit, "--density-unit", UnitKind::density,
-         inputCheck(Control::densityCombo, Rule::unitGiven)},
-        {m_options.fromUnit, "--from", UnitKind::viscosity,
-         inputCheck(Control::convCombo, Rule::unitGiven)},
-        {m_options.toUnit, "--to", UnitKind::viscosity,
-         inputCheck(Control::toCombo, Rule::unitGiven)},
-    };
-    for (const auto& unit : units) {
-        if (!unit.value || isListedUnit(*unit.value, unit.kind))
-            continue;
-        return std::string(unit.option) + ": " +
-               (unit.value->empty() ? withoutTrailingBlanks(unit.given.message)
-                                    : unknownUnitMessage(*unit.value, unit.kind));
-    }
-    return {};
-}
-
-void Run::writeRow(RecordWriter& writer, const Record& record, std::string_view result,
-                   bool resultIsPlain) {
-    if (record.plain)
-        writer.joinedFields(record.plainText);
-    else
-        for (const std::string_view field : record.fields)
-            writer.field(field);
-    if (record.fields.empty())
-        writer.field("");
-    if (resultIsPlain)
-        writer.joinedFields(result);
-    else
-        writer.field(result);
-}
-
-bool Run::convertRecord(const Record& record, std::string& result, std::string& failure) {
-    switch (record.problem) {
-    case Record::Problem::none:
-        break;
-    case Record::Problem::unclosedQuote:
-        failure = "a quoted field is not closed before the end of the input";
-        return false;
-    case Record::Problem::textAfterQuote:
-        failure = "text follows a closing quote in the same field";
-        return false;
-    case Record::Problem::tooLong:
-        failure = "the record is longer than " +
-                  std::to_string(RecordReader::defaultMaxRecordBytes) +
-                  " bytes; its fields are not kept";
-        return false;
-    }
-    const auto& fields = record.fields;
-    ConversionTexts texts = fromOptions();
-    const auto field = [&](std::size_t index) { return fields[index]; };
-    if (m_options.valueColumn) {
-        const auto column = static_cast<std::size_t>(*m_options.valueColumn);
-        texts.value = column <= fields.size() ? field(column - 1) : std::string_view();
-    } else {
-        texts.value = field(0);
-        if (fields.size() > 1)
-            texts.fromUnit = field(1);
-        if (fields.size() > 2)
-            texts.toUnit = field(2);
-        if (fields.size() > 3) {
-            texts.density = field(3);
-            texts.densityGiven = true;
-        }
-        if (fields.size() > 4)
-            texts.densityUnit = field(4);
-    }
-    return convert(texts, result, failure);
-}
-
 int Run::batch() {
-    if (const std::string problem = badOption(); !problem.empty()) {
+    BatchOptions batch;
+    batch.fromUnit = m_options.fromUnit;
+    batch.toUnit = m_options.toUnit;
+    batch.density = m_options.density;
+    batch.densityUnit = m_options.densityUnit;
+    batch.densities = m_options.densities;
+    batch.header = m_options.header;
+    batch.resultName = m_options.resultName;
+    batch.valueColumn = m_options.valueColumn;
+    if (const std::string problem = batchOptionProblem(batch, *m_numbers); !problem.empty()) {
         message(problem);
         return cannotRun;
     }
@@ -238,7 +137,7 @@ int Run::batch() {
     std::FILE* input = m_input;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(nullptr, std::fclose);
     if (path != "-") {
-        file.reset(std::fopen(path.c_str(), "rb"));
+        file.reset(openFile(path));
         if (!file) {
             message(path + ": " + std::strerror(errno));
             return cannotRun;
@@ -246,49 +145,24 @@ int Run::batch() {
         input = file.get();
     }
     const bool tsv = m_options.tsv || (path.size() > 4 && path.ends_with(".tsv"));
-    const Separator separator = tsv ? Separator::tab : Separator::comma;
+    batch.separator = m_options.delimiter ? *m_options.delimiter : tsv ? '\t' : ',';
 
-    RecordReader reader(input, separator);
-    RecordWriter writer(m_output, separator);
-    Record record;
-    std::string result;
-    std::string failure;
-    std::string_view lastTerminator = "\n";
-    int status = success;
-    bool more = reader.next(record);
-    // A byte-order mark is kept, even on a file with nothing else in it.
-    if (reader.hadByteOrderMark())
-        writer.raw("\xEF\xBB\xBF");
-    for (bool first = true; more; first = false, more = reader.next(record)) {
-        if (!record.terminator.empty())
-            lastTerminator = record.terminator;
-        if (record.blank) {
-            writer.raw(record.terminator);
-            continue;
-        }
-        result.clear();
-        const bool header = first && m_options.header;
-        if (header) {
-            result = m_options.resultName;
-        } else if (!convertRecord(record, result, failure)) {
-            message("line " + std::to_string(record.line) + ": " + failure);
-            result.clear();
-            status = someFailed;
-        }
-        writeRow(writer, record, result, !header && m_numbers->writesPlainText());
-        // A last line without a line break gets one, like the lines before it.
-        writer.endRecord(record.terminator.empty() ? lastTerminator : record.terminator);
-    }
-    if (reader.readError() != 0) {
-        message(path + ": " + std::strerror(reader.readError()));
-        writer.flush();
+    FileSource source(input);
+    FileSink sink(m_output);
+    const BatchOutcome outcome = convertBatch(batch, *m_numbers, source, sink, *this);
+    switch (outcome.status) {
+    case BatchOutcome::Status::allConverted:
+        return success;
+    case BatchOutcome::Status::someFailed:
+        return someFailed;
+    case BatchOutcome::Status::readError:
+        message(path + ": " + std::strerror(outcome.error));
+        return cannotRun;
+    case BatchOutcome::Status::writeError:
+        message(std::string("write error: ") + std::strerror(outcome.error));
         return cannotRun;
     }
-    if (!writer.flush()) {
-        message(std::string("write error: ") + std::strerror(errno));
-        return cannotRun;
-    }
-    return status;
+    return cannotRun;
 }
 
 int listUnits(std::FILE* output) {
@@ -303,16 +177,35 @@ int listUnits(std::FILE* output) {
     return success;
 }
 
+void usageError(std::FILE* errors, std::string_view text) {
+    std::fprintf(errors, "%s: %.*s\nTry '%s --help' for more information.\n", programName.data(),
+                 static_cast<int>(text.size()), text.data(), programName.data());
+}
+
+// The number style the options ask for; null, with the message said, when
+// --locale cannot be had.
+std::unique_ptr<NumberStyle> numbersFor(const Options& options, const SymbolSource& userSymbols,
+                                        std::FILE* errors) {
+    if (!options.locale)
+        return std::make_unique<PlainNumbers>(options.decimals, options.shortest);
+    const std::optional<NumberSymbols> symbols = userSymbols();
+    if (!symbols) {
+        usageError(errors, "--locale is not available in this build: it has no source of the "
+                           "regional settings");
+        return nullptr;
+    }
+    return std::make_unique<LocaleNumbers>(*symbols, options.decimals);
+}
+
 } // namespace
 
 int runConverter(const std::vector<std::string>& arguments, std::FILE* input, std::FILE* output,
-                 std::FILE* errors) {
+                 std::FILE* errors, const SymbolSource& userSymbols) {
     Options options;
     try {
         options = parseArguments(arguments);
     } catch (const UsageError& error) {
-        std::fprintf(errors, "%s: %s\nTry '%s --help' for more information.\n", programName.data(),
-                     error.what(), programName.data());
+        usageError(errors, error.what());
         return cannotRun;
     }
     int status = success;
@@ -327,14 +220,17 @@ int runConverter(const std::vector<std::string>& arguments, std::FILE* input, st
         status = listUnits(output);
         break;
     case Options::Mode::single:
-        status = Run(options, input, output, errors).single();
-        break;
     case Options::Mode::all:
-        status = Run(options, input, output, errors).all();
+    case Options::Mode::batch: {
+        std::unique_ptr<NumberStyle> numbers = numbersFor(options, userSymbols, errors);
+        if (!numbers)
+            return cannotRun;
+        Run run(options, input, output, errors, std::move(numbers));
+        status = options.mode == Options::Mode::single ? run.single()
+                 : options.mode == Options::Mode::all  ? run.all()
+                                                       : run.batch();
         break;
-    case Options::Mode::batch:
-        status = Run(options, input, output, errors).batch();
-        break;
+    }
     }
     if (std::fflush(output) != 0 && status != cannotRun) {
         std::fprintf(errors, "%s: write error: %s\n", programName.data(), std::strerror(errno));

@@ -3,7 +3,11 @@
 // status out. main() only hands it the process's streams.
 #pragma once
 
+#include "platform.h"
+
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,9 +15,12 @@ namespace tarnwick::cli {
 
 enum ExitStatus : int { success = 0, someFailed = 1, cannotRun = 2 };
 
+// Where --locale takes its number symbols from.
+using SymbolSource = std::function<std::optional<NumberSymbols>()>;
+
 // Runs the converter on the arguments after the program name. Results go to
 // output, messages to errors; input is read for --batch without a FILE.
 int runConverter(const std::vector<std::string>& arguments, std::FILE* input, std::FILE* output,
-                 std::FILE* errors);
+                 std::FILE* errors, const SymbolSource& userSymbols = userNumberSymbols);
 
 } // namespace tarnwick::cli

@@ -1,46 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "options.h"
 
+#include "batch.h"
+#include "optiontable.h"
+
+#include <algorithm>
 #include <charconv>
-#include <getopt.h>
+#include <span>
+#include <string_view>
 
 namespace tarnwick::cli {
 namespace {
 
-enum LongOnly : int {
-    optAll = 256,
-    optBatch,
-    optListUnits,
-    optFrom,
-    optTo,
-    optDecimals,
-    optShortest,
-    optLocale,
-    optTsv,
-    optHeader,
-    optValueColumn,
-    optResultName,
-};
-
-const option longOptions[] = {
-    {"all", no_argument, nullptr, optAll},
-    {"batch", no_argument, nullptr, optBatch},
-    {"list-units", no_argument, nullptr, optListUnits},
-    {"density", required_argument, nullptr, 'd'},
-    {"density-unit", required_argument, nullptr, 'u'},
-    {"from", required_argument, nullptr, optFrom},
-    {"to", required_argument, nullptr, optTo},
-    {"decimals", required_argument, nullptr, optDecimals},
-    {"shortest", no_argument, nullptr, optShortest},
-    {"locale", no_argument, nullptr, optLocale},
-    {"tsv", no_argument, nullptr, optTsv},
-    {"header", no_argument, nullptr, optHeader},
-    {"value-column", required_argument, nullptr, optValueColumn},
-    {"result-name", required_argument, nullptr, optResultName},
-    {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, 'V'},
-    {nullptr, 0, nullptr, 0},
-};
+using Mode = Options::Mode;
 
 int wholeNumber(const std::string& text, int low, int high, const std::string& what) {
     int value = 0;
@@ -52,215 +24,212 @@ int wholeNumber(const std::string& text, int low, int high, const std::string& w
     return value;
 }
 
-void setMode(Options& options, Options::Mode mode, bool& modeGiven) {
-    if (modeGiven && options.mode != mode)
+void setMode(Reading& reading, Mode mode) {
+    if (reading.modeGiven && reading.options.mode != mode)
         throw UsageError("--all, --batch and --list-units cannot be combined");
-    options.mode = mode;
-    modeGiven = true;
+    reading.options.mode = mode;
+    reading.modeGiven = true;
 }
 
-// What the option getopt_long refused was, for a message: "--densty", "-x".
-// The argument it stopped at stands just before optind; a short option may
-// be one letter of a cluster such as "-xd".
-std::string offending(char** argv, int index, int shortOption) {
-    const std::string argument = argv[index];
-    if (argument.rfind("--", 0) == 0)
-        return argument.substr(0, argument.find('='));
-    return std::string("-") + static_cast<char>(shortOption);
+char oneCharacter(const std::string& text) {
+    if (const std::optional<char> separator = namedSeparator(text))
+        return *separator;
+    throw UsageError(separatorProblem(text));
 }
 
-void checkCombinations(const Options& o, bool decimalsGiven) {
-    using Mode = Options::Mode;
-    if (o.shortest && decimalsGiven)
+// Every option, once: the parser and --help are both made from it.
+constexpr OptionInfo options[] = {
+    {"all", 0, "", "Modes", "convert VALUE to every unit of its kind, one a line", false, false,
+     [](Reading& r, const std::string&) { setMode(r, Mode::all); }},
+    {"batch", 0, "", "Modes",
+     "convert every row of FILE (CSV; standard input when\nFILE is missing or -) and write it "
+     "back with the\nresult appended",
+     false, false, [](Reading& r, const std::string&) { setMode(r, Mode::batch); }},
+    {"list-units", 0, "", "Modes", "list the viscosity and the density units", false, false,
+     [](Reading& r, const std::string&) { setMode(r, Mode::listUnits); }},
+    {"densities", 0, "", "Modes",
+     "convert densities between density units instead\n(VALUE FROM TO, --all VALUE FROM, or "
+     "batch rows\nVALUE[,FROM[,TO]])",
+     false, false, [](Reading& r, const std::string&) { r.options.densities = true; }},
+    {"density", 'd', "VALUE", "Density", "fluid density (default 50)", false, true,
+     [](Reading& r, const std::string& v) { r.options.density = v; }},
+    {"density-unit", 'u', "UNIT", "Density", "unit of the density (default \"lb/ft^3\")", false,
+     true, [](Reading& r, const std::string& v) { r.options.densityUnit = v; }},
+    {"decimals", 0, "N", "Numbers", "digits after the decimal point, 0 to 17 (default 8)", false,
+     false,
+     [](Reading& r, const std::string& v) {
+         r.options.decimals = wholeNumber(v, 0, 17, "--decimals");
+         r.decimalsGiven = true;
+     }},
+    {"shortest", 0, "", "Numbers", "the shortest text that reads back as the same double", false,
+     false, [](Reading& r, const std::string&) { r.options.shortest = true; }},
+    {"locale", 0, "", "Numbers",
+     "read and write numbers under the regional settings\n(LC_ALL, LC_NUMERIC, LANG), as the "
+     "window does",
+     false, false, [](Reading& r, const std::string&) { r.options.locale = true; }},
+    {"from", 0, "UNIT", "Batch", "unit for rows that have no FROM field", true, false,
+     [](Reading& r, const std::string& v) { r.options.fromUnit = v; }},
+    {"to", 0, "UNIT", "Batch", "unit wanted for rows that have no TO field", true, false,
+     [](Reading& r, const std::string& v) { r.options.toUnit = v; }},
+    {"tsv", 0, "", "Batch",
+     "tab-separated input and output (also for a FILE\nwhose name ends in .tsv)", true, false,
+     [](Reading& r, const std::string&) { r.options.tsv = true; }},
+    {"delimiter", 0, "CHAR", "Batch",
+     "the field separator, such as ';' for spreadsheets\nunder European settings (default ',';"
+     " '\\t' for tab)",
+     true, false, [](Reading& r, const std::string& v) { r.options.delimiter = oneCharacter(v); }},
+    {"header", 0, "", "Batch",
+     "the first row is a header; it gets the field\n\"result\" (see --result-name)", true, false,
+     [](Reading& r, const std::string&) { r.options.header = true; }},
+    {"value-column", 0, "N", "Batch",
+     "take the value from column N (from 1); the units and\nthe density then come from the "
+     "options only",
+     true, false,
+     [](Reading& r, const std::string& v) {
+         r.options.valueColumn = wholeNumber(v, 1, maxValueColumn, "--value-column");
+     }},
+    {"result-name", 0, "NAME", "Batch", "name of the result field in the header", true, false,
+     [](Reading& r, const std::string& v) { r.options.resultName = v; }},
+    {"help", 'h', "", "", "show this help and exit", false, false,
+     [](Reading& r, const std::string&) { r.help = true; }},
+    {"version", 'V', "", "", "show the version and exit", false, false,
+     [](Reading& r, const std::string&) { r.version = true; }},
+};
+
+// "--a, --b and --c"
+std::string listOf(bool OptionInfo::*selected) {
+    std::vector<std::string> names;
+    for (const OptionInfo& option : options)
+        if (option.*selected)
+            names.push_back("--" + std::string(option.name));
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return text;
+}
+
+const OptionInfo* findLong(std::string_view name) {
+    const OptionInfo* found = nullptr;
+    int matches = 0;
+    for (const OptionInfo& option : options) {
+        if (option.name == name)
+            return &option;
+        if (option.name.starts_with(name)) {
+            found = &option;
+            ++matches;
+        }
+    }
+    return matches == 1 ? found : nullptr;
+}
+
+const OptionInfo* findShort(char letter) {
+    for (const OptionInfo& option : options)
+        if (option.letter != 0 && option.letter == letter)
+            return &option;
+    return nullptr;
+}
+
+[[noreturn]] void unknown(const std::string& shown) {
+    if (shown.size() == 2 && shown[1] >= '0' && shown[1] <= '9')
+        throw UsageError("invalid option '" + shown +
+                         "'; to give a negative value, put '--' before it");
+    throw UsageError("unrecognized or ambiguous option '" + shown + "'");
+}
+
+void checkCombinations(const Reading& reading) {
+    const Options& o = reading.options;
+    if (o.shortest && reading.decimalsGiven)
         throw UsageError("--shortest and --decimals cannot be combined");
     if (o.shortest && o.locale)
         throw UsageError("--shortest writes plain numbers and cannot be combined with --locale");
-    const bool batchOnly =
-        o.fromUnit || o.toUnit || o.tsv || o.header || o.valueColumn || o.resultName != "result";
+    if (o.tsv && o.delimiter)
+        throw UsageError("--tsv and --delimiter cannot be combined");
+    const bool batchOnly = o.fromUnit || o.toUnit || o.tsv || o.delimiter || o.header ||
+                           o.valueColumn || o.resultName != "result";
     if (batchOnly && o.mode != Mode::batch)
-        throw UsageError("--from, --to, --tsv, --header, --value-column and --result-name "
-                         "go with --batch");
+        throw UsageError(listOf(&OptionInfo::batchOnly) + " go with --batch");
+    if (o.densities && (o.density || o.densityUnit))
+        throw UsageError(listOf(&OptionInfo::notWithDensities) + " do not go with --densities");
     const auto operands = o.operands.size();
-    switch (o.mode) {
-    case Mode::single:
-        if (operands != 3)
-            throw UsageError(operands < 3 ? "expected VALUE FROM TO" : "too many operands");
-        break;
-    case Mode::all:
-        if (operands != 2)
-            throw UsageError(operands < 2 ? "--all expects VALUE FROM" : "too many operands");
-        break;
-    case Mode::batch:
-        if (operands > 1)
-            throw UsageError("--batch reads one FILE at most");
-        break;
-    case Mode::listUnits:
-        if (operands != 0)
-            throw UsageError("--list-units takes no operands");
-        break;
-    case Mode::help:
-    case Mode::version:
-        break;
-    }
+    const bool tooMany =
+        (o.mode == Mode::single && operands > 3) || (o.mode == Mode::all && operands > 2);
+    if (tooMany)
+        throw UsageError("too many operands");
+    if (o.mode == Mode::single && operands < 3)
+        throw UsageError("expected VALUE FROM TO");
+    if (o.mode == Mode::all && operands < 2)
+        throw UsageError("--all expects VALUE FROM");
+    if (o.mode == Mode::batch && operands > 1)
+        throw UsageError("--batch reads one FILE at most");
+    if (o.mode == Mode::listUnits && operands != 0)
+        throw UsageError("--list-units takes no operands");
 }
 
 } // namespace
 
+const std::span<const OptionInfo> optionTable = options;
+
 Options parseArguments(const std::vector<std::string>& arguments) {
-    // getopt_long permutes its argument array, so it gets a copy.
-    std::vector<std::string> storage{"tarnwick-convert"};
-    storage.insert(storage.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (auto& argument : storage)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const int argc = static_cast<int>(storage.size());
-
-    Options options;
-    bool modeGiven = false;
-    bool decimalsGiven = false;
-    bool help = false;
-    bool version = false;
-    opterr = 0; // messages are ours
-    optind = 0; // full re-initialisation, so it can be called again
-    for (;;) {
-        const int c = getopt_long(argc, argv.data(), ":d:u:hV", longOptions, nullptr);
-        if (c == -1)
+    Reading reading;
+    std::size_t i = 0;
+    // The value of an option: the rest of its argument, or the next one.
+    const auto valueFor = [&](const std::string& shown, std::optional<std::string> attached) {
+        if (attached)
+            return *attached;
+        if (i + 1 >= arguments.size())
+            throw UsageError("option '" + shown + "' requires an argument");
+        return arguments[++i];
+    };
+    for (; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--") {
+            reading.options.operands.insert(reading.options.operands.end(),
+                                            arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                            arguments.end());
             break;
-        const std::string value = optarg ? optarg : "";
-        switch (c) {
-        case 'd':
-            options.density = value;
-            break;
-        case 'u':
-            options.densityUnit = value;
-            break;
-        case optFrom:
-            options.fromUnit = value;
-            break;
-        case optTo:
-            options.toUnit = value;
-            break;
-        case optDecimals:
-            options.decimals = wholeNumber(value, 0, 17, "--decimals");
-            decimalsGiven = true;
-            break;
-        case optShortest:
-            options.shortest = true;
-            break;
-        case optLocale:
-            options.locale = true;
-            break;
-        case optTsv:
-            options.tsv = true;
-            break;
-        case optHeader:
-            options.header = true;
-            break;
-        case optValueColumn:
-            options.valueColumn = wholeNumber(value, 1, 1000000, "--value-column");
-            break;
-        case optResultName:
-            options.resultName = value;
-            break;
-        case optAll:
-            setMode(options, Options::Mode::all, modeGiven);
-            break;
-        case optBatch:
-            setMode(options, Options::Mode::batch, modeGiven);
-            break;
-        case optListUnits:
-            setMode(options, Options::Mode::listUnits, modeGiven);
-            break;
-        case 'h':
-            help = true;
-            break;
-        case 'V':
-            version = true;
-            break;
-        case ':':
-            throw UsageError("option '" + offending(argv.data(), optind - 1, optopt) +
-                             "' requires an argument");
-        default: {
-            const std::string option = offending(argv.data(), optind - 1, optopt);
-            if (optopt >= '0' && optopt <= '9')
-                throw UsageError("invalid option '" + option +
-                                 "'; to give a negative value, put '--' before it");
-            throw UsageError("unrecognized or ambiguous option '" + option + "'");
         }
+        if (argument.starts_with("--")) {
+            const std::size_t equals = argument.find('=');
+            const std::string shown = argument.substr(0, equals);
+            const OptionInfo* option = findLong(std::string_view(shown).substr(2));
+            if (!option)
+                unknown(shown);
+            std::optional<std::string> attached;
+            if (equals != std::string::npos)
+                attached = argument.substr(equals + 1);
+            if (option->argument.empty() && attached)
+                throw UsageError("option '--" + std::string(option->name) + "' takes no argument");
+            option->apply(reading,
+                          option->argument.empty() ? std::string() : valueFor(shown, attached));
+            continue;
+        }
+        if (argument.size() < 2 || argument[0] != '-') {
+            reading.options.operands.push_back(argument);
+            continue;
+        }
+        // A cluster of short options; one that takes a value ends it.
+        for (std::size_t k = 1; k < argument.size(); ++k) {
+            const std::string shown = std::string("-") + argument[k];
+            const OptionInfo* option = findShort(argument[k]);
+            if (!option)
+                unknown(shown);
+            if (option->argument.empty()) {
+                option->apply(reading, {});
+                continue;
+            }
+            std::optional<std::string> attached;
+            if (k + 1 < argument.size())
+                attached = argument.substr(k + 1);
+            option->apply(reading, valueFor(shown, attached));
+            break;
         }
     }
-    for (int i = optind; i < argc; ++i)
-        options.operands.emplace_back(argv[static_cast<std::size_t>(i)]);
-    if (help || version) {
-        options.mode = help ? Options::Mode::help : Options::Mode::version;
-        return options;
+    if (reading.help || reading.version) {
+        reading.options.mode = reading.help ? Mode::help : Mode::version;
+        return reading.options;
     }
-    checkCombinations(options, decimalsGiven);
-    return options;
-}
-
-std::string helpText() {
-    return R"(Usage: tarnwick-convert [OPTION]... VALUE FROM TO
-  or:  tarnwick-convert [OPTION]... --all VALUE FROM
-  or:  tarnwick-convert [OPTION]... --batch [FILE]
-  or:  tarnwick-convert --list-units
-Convert a viscosity VALUE from unit FROM to unit TO at a fluid density, with
-the same rules, checks and messages as the Tarnwick window.
-
-Modes:
-      --all                convert VALUE to every viscosity unit, one a line
-      --batch              convert every row of FILE (CSV; standard input when
-                           FILE is missing or -) and write it back with the
-                           result appended
-      --list-units         list the viscosity and the density units
-
-Density:
-  -d, --density=VALUE      fluid density (default 50)
-  -u, --density-unit=UNIT  unit of the density (default "lb/ft^3")
-
-Numbers:
-      --decimals=N         digits after the decimal point, 0 to 17 (default 8)
-      --shortest           the shortest text that reads back as the same double
-      --locale             read and write numbers under the regional settings
-                           (LC_ALL, LC_NUMERIC, LANG), as the window does
-
-Batch:
-      --from=UNIT          viscosity unit for rows that have no FROM field
-      --to=UNIT            unit wanted for rows that have no TO field
-      --tsv                tab-separated input and output (also for a FILE
-                           whose name ends in .tsv)
-      --header             the first row is a header; it gets the field
-                           "result" (see --result-name)
-      --value-column=N     take the value from column N (from 1); the units and
-                           the density then come from the options only
-      --result-name=NAME   name of the result field in the header
-
-  -h, --help               show this help and exit
-  -V, --version            show the version and exit
-
-Units are the exact names that --list-units shows, for example "cP", "Pa.s",
-"lbf.s/ft^2", "cSt", "ft^2/h" or "deg API"; quote names with blanks.
-Numbers are written with "." as decimal mark and no grouping: 1.5, 2.5e3.
-Without --locale, results show eight decimals, "." and no grouping.
-
-A batch row is VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]]; fields missing at
-the end of a row come from the options. Every row is written out, in order,
-with one more field, the result; a row that fails gets an empty result and a
-message "line N: ..." on standard error, and the run goes on.
-
-When a conversion needs the density and none is given, 50 lb/ft^3 is used and
-standard error says so once.
-
-Exit status: 0 if every conversion succeeded, 1 if any failed, 2 for a usage
-error or input that cannot be read.
-
-Examples:
-  tarnwick-convert 1 cP cSt
-  tarnwick-convert 10 cSt cP --density 0.85 --density-unit g/cm^3
-  tarnwick-convert --all 1 Pa.s -d 30 -u "deg API"
-  tarnwick-convert --batch samples.csv --header --to cP > samples-cP.csv
-)";
+    checkCombinations(reading);
+    return reading.options;
 }
 
 } // namespace tarnwick::cli

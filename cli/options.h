@@ -15,6 +15,7 @@ struct Options {
     Mode mode = Mode::single;
     std::vector<std::string> operands; // VALUE FROM TO, VALUE FROM, or [FILE]
 
+    bool densities = false; // convert densities rather than viscosities
     std::optional<std::string> density;
     std::optional<std::string> densityUnit;
     std::optional<std::string> fromUnit;
@@ -25,6 +26,7 @@ struct Options {
     bool locale = false;
 
     bool tsv = false;
+    std::optional<char> delimiter;
     bool header = false;
     std::optional<int> valueColumn; // from 1
     std::string resultName = "result";
@@ -37,11 +39,12 @@ public:
 };
 
 // Reads the arguments after the program name, GNU style: options and
-// operands in any order, long options abbreviated or with "=VALUE", and
-// "--" ending the options (for a negative VALUE). Throws UsageError.
+// operands in any order, long options abbreviated or with "=VALUE", short
+// options clustered, and "--" ending the options (for a negative VALUE).
+// Throws UsageError.
 Options parseArguments(const std::vector<std::string>& arguments);
 
-// The text of --help.
+// The text of --help, made from the same table as the parser.
 std::string helpText();
 
 } // namespace tarnwick::cli

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runconverter.h"
 
-#include <QLocale>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -34,15 +33,11 @@ void PrintTo(const CommandCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class Command : public ::testing::TestWithParam<CommandCase> {
-protected:
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
+class Command : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(Command, WritesExactlyThis) {
     const auto& c = GetParam();
-    QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
-    const auto outcome = runWith(c.arguments);
+    const auto outcome = runWith(c.arguments, {}, c.locale);
     EXPECT_EQ(outcome.out, c.out);
     EXPECT_EQ(outcome.err, c.err);
     EXPECT_EQ(outcome.status, c.status);
@@ -267,8 +262,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"BatchOptionWithoutBatch",
                     {"--to", "cP", "1", "cP", "cSt"},
                     "",
-                    usage("--from, --to, --tsv, --header, --value-column and --result-name go "
-                          "with --batch"),
+                    usage("--from, --to, --tsv, --delimiter, --header, --value-column and "
+                          "--result-name go with --batch"),
                     2},
         CommandCase{"BatchWithTwoFiles",
                     {"--batch", "a.csv", "b.csv"},

@@ -28,7 +28,16 @@ inline std::string contents(std::FILE* file) {
     return text;
 }
 
-inline Outcome runWith(const std::vector<std::string>& arguments, std::string_view input = {}) {
+// The number symbols that --locale gets, as the system gives them for
+// English (United States) and German (Germany).
+inline std::optional<NumberSymbols> symbolsOf(std::string_view locale) {
+    if (locale == "de_DE")
+        return NumberSymbols{",", ".", 3, 3, 1, U'0', "-", "+", "E"};
+    return NumberSymbols{".", ",", 3, 3, 1, U'0', "-", "+", "e"};
+}
+
+inline Outcome runWith(const std::vector<std::string>& arguments, std::string_view input = {},
+                       std::string_view locale = "en_US") {
     std::FILE* in = std::tmpfile();
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
@@ -36,7 +45,7 @@ inline Outcome runWith(const std::vector<std::string>& arguments, std::string_vi
         std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
     Outcome outcome;
-    outcome.status = runConverter(arguments, in, out, err);
+    outcome.status = runConverter(arguments, in, out, err, [locale] { return symbolsOf(locale); });
     outcome.out = contents(out);
     outcome.err = contents(err);
     for (std::FILE* file : {in, out, err})

@@ -14,9 +14,10 @@
 
 namespace {
 
-using tarnwick::cli::Record;
-using tarnwick::cli::RecordReader;
-using tarnwick::cli::Separator;
+using tarnwick::FileSource;
+using tarnwick::NumberSymbols;
+using tarnwick::Record;
+using tarnwick::RecordReader;
 
 // Memory streams: no files, so that runs are quick.
 std::FILE* reading(const std::string& bytes) {
@@ -64,22 +65,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         arguments.push_back("--shortest");
     if (flags & 8)
         arguments.insert(arguments.end(), {"--value-column", "2"});
+    // A separator of the user's choice, and results under German settings,
+    // whose decimal comma must then be quoted in comma-separated text.
+    const bool semicolons = !tsv && (flags & 16);
+    if (semicolons)
+        arguments.insert(arguments.end(), {"--delimiter", ";"});
+    if (flags & 32 && !(flags & 4))
+        arguments.push_back("--locale");
+    const auto german = [] { return NumberSymbols{",", ".", 3, 3, 1, U'0', "-", "+", "E"}; };
 
     std::FILE* in = reading(input);
     Writing out;
     Writing err;
-    const int status = tarnwick::cli::runConverter(arguments, in, out.file, err.file);
+    const int status = tarnwick::cli::runConverter(arguments, in, out.file, err.file, german);
     check(status == 0 || status == 1, "a readable file gave a usage error");
     std::fclose(in);
     const std::string output = out.close();
     err.close();
 
     // Read both back, record by record.
-    const Separator separator = tsv ? Separator::tab : Separator::comma;
+    const char separator = tsv ? '\t' : semicolons ? ';' : ',';
     std::FILE* inputAgain = reading(input);
     std::FILE* outputAgain = reading(output);
-    RecordReader source(inputAgain, separator);
-    RecordReader result(outputAgain, separator);
+    FileSource inputBytes(inputAgain);
+    FileSource outputBytes(outputAgain);
+    RecordReader source(inputBytes, separator);
+    RecordReader result(outputBytes, separator);
     Record a;
     Record b;
     for (;;) {

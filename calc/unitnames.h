@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarnwick::cli {
+namespace tarnwick {
 
 enum class UnitKind { viscosity, density };
 
@@ -25,4 +25,4 @@ std::string unknownUnitMessage(std::string_view name, UnitKind kind);
 // "..." after 60 bytes.
 std::string quoted(std::string_view name);
 
-} // namespace tarnwick::cli
+} // namespace tarnwick

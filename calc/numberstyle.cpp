@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "numberstyle.h"
 
+#include "localnumber.h"
 #include "plainnumber.h"
 
-namespace tarnwick::cli {
+namespace tarnwick {
 
 std::optional<double> PlainNumbers::parse(std::string_view text) const {
     return plainNumber::parse(text);
@@ -16,4 +17,12 @@ void PlainNumbers::append(std::string& out, double value) const {
         plainNumber::appendFixed(out, value, m_decimals);
 }
 
-} // namespace tarnwick::cli
+std::optional<double> LocaleNumbers::parse(std::string_view text) const {
+    return localNumber::parse(text, m_symbols);
+}
+
+void LocaleNumbers::append(std::string& out, double value) const {
+    localNumber::appendFixed(out, value, m_decimals, m_symbols);
+}
+
+} // namespace tarnwick

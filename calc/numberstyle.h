@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
-// How the converter reads and writes numbers: plain by default, or under the
-// user's regional settings when asked.
+// How a batch or a command line reads and writes numbers: plain, or under
+// a locale's symbols.
 #pragma once
+
+#include "numbersymbols.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-namespace tarnwick::cli {
+namespace tarnwick {
 
 class NumberStyle {
 public:
@@ -44,4 +47,20 @@ private:
     bool m_shortest;
 };
 
-} // namespace tarnwick::cli
+// Under a locale's symbols, as the window reads and writes them.
+class LocaleNumbers final : public NumberStyle {
+public:
+    explicit LocaleNumbers(NumberSymbols symbols, int decimals = 8)
+        : m_symbols(std::move(symbols))
+        , m_decimals(decimals) {}
+
+    std::optional<double> parse(std::string_view text) const override;
+    void append(std::string& out, double value) const override;
+    bool writesPlainText() const override { return false; }
+
+private:
+    NumberSymbols m_symbols;
+    int m_decimals;
+};
+
+} // namespace tarnwick

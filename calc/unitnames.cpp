@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace tarnwick::cli {
+namespace tarnwick {
 namespace {
 
 std::span<const std::string_view> listOf(UnitKind kind) {
@@ -123,4 +123,4 @@ std::string quoted(std::string_view name) {
     return text + (cut ? "...\"" : "\"");
 }
 
-} // namespace tarnwick::cli
+} // namespace tarnwick

@@ -2,34 +2,20 @@
 #include "csv.h"
 
 #include <algorithm>
-#include <bit>
-#include <cerrno>
-#include <cstdint>
 #include <cstring>
 
-namespace tarnwick::cli {
+namespace tarnwick {
 namespace {
 
 constexpr std::size_t chunkBytes = 1 << 15;
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-// Word-at-a-time scanning, eight bytes a step. spread(t) has t in
-// every byte; zeroBytes(x) has the high bit set in exactly the bytes of x
-// that are zero, so zeroBytes(word ^ spread(t)) marks the bytes equal to t.
-constexpr std::uint64_t spread(char t) {
-    return 0x0101010101010101 * static_cast<unsigned char>(t);
-}
-constexpr std::uint64_t zeroBytes(std::uint64_t x) {
-    constexpr std::uint64_t lows = 0x7F7F7F7F7F7F7F7F;
-    return ~(((x & lows) + lows) | x | lows);
-}
-
 } // namespace
 
-RecordReader::RecordReader(std::FILE* input, Separator separator, std::size_t maxRecordBytes)
+RecordReader::RecordReader(ByteSource& input, char separator, std::size_t maxRecordBytes)
     : m_input(input)
-    , m_separator(static_cast<char>(separator))
-    , m_quoting(separator == Separator::comma)
+    , m_separator(separator)
+    , m_quoting(quotesFields(separator))
     , m_maxRecordBytes(maxRecordBytes)
     , m_buffer(2 * chunkBytes + 8) {
     for (const char c : {m_separator, '\n', '\r'})
@@ -47,12 +33,11 @@ bool RecordReader::refill(std::size_t count) {
             m_end -= m_pos;
             m_pos = 0;
         }
-        const std::size_t got = std::fread(m_buffer.data() + m_end, 1, chunkBytes, m_input);
+        const std::size_t got = m_input.read(m_buffer.data() + m_end, chunkBytes);
         m_end += got;
-        if (got < chunkBytes) {
-            if (std::ferror(m_input))
-                m_readError = errno != 0 ? errno : EIO;
-            m_eof = std::feof(m_input) || std::ferror(m_input);
+        if (got == 0) {
+            m_readError = m_input.error();
+            m_eof = true;
         }
     }
     return m_end - m_pos >= count;
@@ -158,40 +143,23 @@ bool RecordReader::wholeLine(Record& record) {
         --end;
         record.terminator = "\r\n";
     }
-    if (static_cast<std::size_t>(end - begin) > m_maxRecordBytes)
+    const auto length = static_cast<std::size_t>(end - begin);
+    // A quote, or a carriage return inside the line, needs the full reader.
+    if (length > m_maxRecordBytes || std::memchr(begin, '\r', length) ||
+        (m_quoting && std::memchr(begin, '"', length)))
         return false;
-    // In comma-separated text a quote or a carriage return inside the line
-    // needs the full reader; in tab-separated text a carriage return does.
-    // The line is read eight bytes a step; a step may read up to seven bytes
-    // past the line: they lie within the buffer and are masked off.
-    static_assert(std::endian::native == std::endian::little);
-    const std::uint64_t separators = spread(m_separator);
-    const std::uint64_t quotes = spread(m_quoting ? '"' : '\r');
-    const std::uint64_t returns = spread('\r');
-    const char* fieldStart = begin;
-    for (const char* p = begin; p < end; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        const auto left = static_cast<std::size_t>(end - p);
-        const std::uint64_t inLine =
-            left >= 8 ? ~std::uint64_t(0) : (std::uint64_t(1) << (8 * left)) - 1;
-        if (((zeroBytes(word ^ quotes) | zeroBytes(word ^ returns)) & inLine) != 0) {
-            record.fields.clear();
-            return false;
-        }
-        for (std::uint64_t hits = zeroBytes(word ^ separators) & inLine; hits != 0;
-             hits &= hits - 1) {
-            const char* separator = p + std::countr_zero(hits) / 8;
-            record.fields.emplace_back(fieldStart,
-                                       static_cast<std::size_t>(separator - fieldStart));
-            fieldStart = separator + 1;
-        }
+    record.blank = length == 0;
+    for (const char* field = begin; !record.blank;) {
+        const auto* separator = static_cast<const char*>(
+            std::memchr(field, m_separator, static_cast<std::size_t>(end - field)));
+        const char* fieldEnd = separator ? separator : end;
+        record.fields.emplace_back(field, static_cast<std::size_t>(fieldEnd - field));
+        if (!separator)
+            break;
+        field = separator + 1;
     }
-    record.blank = end == begin;
-    if (!record.blank)
-        record.fields.emplace_back(fieldStart, static_cast<std::size_t>(end - fieldStart));
     record.plain = !record.blank;
-    record.plainText = std::string_view(begin, static_cast<std::size_t>(end - begin));
+    record.plainText = std::string_view(begin, length);
     m_pos = static_cast<std::size_t>(lineFeed + 1 - m_buffer.data());
     ++m_line;
     return true;
@@ -262,77 +230,4 @@ bool RecordReader::next(Record& record) {
     return true;
 }
 
-RecordWriter::RecordWriter(std::FILE* output, Separator separator)
-    : m_output(output)
-    , m_separator(static_cast<char>(separator))
-    , m_quoting(separator == Separator::comma) {
-    m_buffer.reserve(2 * chunkBytes);
-}
-
-RecordWriter::~RecordWriter() {
-    flush();
-}
-
-void RecordWriter::separate() {
-    if (!m_firstField)
-        m_buffer += m_separator;
-    m_firstField = false;
-}
-
-void RecordWriter::field(std::string_view text) {
-    separate();
-    const char separator = m_separator;
-    // A field that would put a byte-order mark at the start of the output
-    // is quoted too, or it would be read back as one.
-    const bool quote =
-        m_quoting && (std::any_of(text.begin(), text.end(),
-                                  [separator](char c) {
-                                      return c == separator || c == '"' || c == '\n' || c == '\r';
-                                  }) ||
-                      (m_buffer.empty() && !m_flushed && text.starts_with(byteOrderMark)));
-    if (!quote) {
-        m_buffer.append(text);
-        return;
-    }
-    m_buffer += '"';
-    for (const char c : text) {
-        if (c == '"')
-            m_buffer += '"';
-        m_buffer += c;
-    }
-    m_buffer += '"';
-}
-
-void RecordWriter::joinedFields(std::string_view text) {
-    separate();
-    m_buffer.append(text);
-}
-
-void RecordWriter::endRecord(std::string_view terminator) {
-    m_buffer.append(terminator);
-    m_firstField = true;
-    spill();
-}
-
-void RecordWriter::raw(std::string_view bytes) {
-    m_buffer.append(bytes);
-    spill();
-}
-
-void RecordWriter::spill() {
-    if (m_buffer.size() >= chunkBytes)
-        flush();
-}
-
-bool RecordWriter::flush() {
-    if (!m_buffer.empty() && !m_failed) {
-        m_failed = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_output) != m_buffer.size();
-        m_flushed = true;
-    }
-    m_buffer.clear();
-    if (!m_failed)
-        m_failed = std::fflush(m_output) != 0;
-    return !m_failed;
-}
-
-} // namespace tarnwick::cli
+} // namespace tarnwick

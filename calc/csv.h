@@ -2,23 +2,27 @@
 // Reading and writing delimited text one record at a time, so that a file of
 // any size streams through in the same small memory.
 //
-// Comma-separated (RFC 4180): fields may be quoted, a doubled quote inside
-// quotes stands for one, quoted fields may hold separators and line breaks,
-// and records end with LF or CRLF. A UTF-8 byte-order mark at the start is
-// skipped. Tab-separated: no quoting; a field cannot hold a tab or a line
-// break.
+// Comma-separated (RFC 4180), or separated by another character such as ";":
+// fields may be quoted, a doubled quote inside quotes stands for one, quoted
+// fields may hold separators and line breaks, and records end with LF or
+// CRLF. A UTF-8 byte-order mark at the start is skipped. Tab-separated: no
+// quoting; a field cannot hold a tab or a line break.
 #pragma once
+
+#include "bytestream.h"
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tarnwick::cli {
+namespace tarnwick {
 
-enum class Separator : char { comma = ',', tab = '\t' };
+// Tab-separated text is never quoted; text with any other separator is.
+inline bool quotesFields(char separator) {
+    return separator != '\t';
+}
 
 struct Record {
     enum class Problem {
@@ -43,7 +47,7 @@ class RecordReader {
 public:
     static constexpr std::size_t defaultMaxRecordBytes = 1 << 20;
 
-    RecordReader(std::FILE* input, Separator separator,
+    RecordReader(ByteSource& input, char separator,
                  std::size_t maxRecordBytes = defaultMaxRecordBytes);
 
     // Reads the next record; false at the end of the input or on a read
@@ -67,7 +71,7 @@ private:
     int unquotedPart(Record& record);
     bool closesField();
 
-    std::FILE* m_input;
+    ByteSource& m_input;
     char m_separator;
     bool m_quoting;
     std::size_t m_maxRecordBytes;
@@ -91,7 +95,7 @@ private:
 
 class RecordWriter {
 public:
-    RecordWriter(std::FILE* output, Separator separator);
+    RecordWriter(ByteSink& output, char separator);
     ~RecordWriter();
     RecordWriter(const RecordWriter&) = delete;
     RecordWriter& operator=(const RecordWriter&) = delete;
@@ -111,7 +115,7 @@ private:
     void separate();
     void spill();
 
-    std::FILE* m_output;
+    ByteSink& m_output;
     char m_separator;
     bool m_quoting;
     bool m_firstField = true;
@@ -120,4 +124,4 @@ private:
     std::string m_buffer;
 };
 
-} // namespace tarnwick::cli
+} // namespace tarnwick

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "optiontable.h"
+
+#include <algorithm>
+
+namespace tarnwick::cli {
+namespace {
+
+constexpr std::string_view helpNotes = R"(
+Units are the exact names that --list-units shows, for example "cP", "Pa.s",
+"lbf.s/ft^2", "cSt", "ft^2/h" or "deg API"; quote names with blanks.
+Without --locale, numbers are read and written with "." as decimal mark and
+no grouping (1.5, 2.5e3), and results show eight decimals.
+
+A batch row is VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]]; fields missing at
+the end of a row come from the options. Every row is written out, in order,
+with one more field, the result; a row that fails gets an empty result and a
+message "line N: ..." on standard error, and the run goes on.
+
+When a conversion needs the density and none is given, 50 lb/ft^3 is used and
+standard error says so once. A density to convert with --densities must be
+above zero, except in "deg API" and "deg Baume".
+
+Exit status: 0 if every conversion succeeded, 1 if any failed, 2 for a usage
+error or input that cannot be read.
+
+Examples:
+  tarnwick-convert 1 cP cSt
+  tarnwick-convert 10 cSt cP --density 0.85 --density-unit g/cm^3
+  tarnwick-convert --all 1 Pa.s -d 30 -u "deg API"
+  tarnwick-convert --densities 30 "deg API" kg/m^3
+  tarnwick-convert --batch samples.csv --header --to cP > samples-cP.csv
+  tarnwick-convert --locale --delimiter ';' --batch werte.csv
+)";
+
+} // namespace
+
+std::string helpText() {
+    std::string text = R"(Usage: tarnwick-convert [OPTION]... VALUE FROM TO
+  or:  tarnwick-convert [OPTION]... --all VALUE FROM
+  or:  tarnwick-convert [OPTION]... --batch [FILE]
+  or:  tarnwick-convert --list-units
+Convert a viscosity VALUE from unit FROM to unit TO at a fluid density, with
+the same rules, checks and messages as the Tarnwick window; or, with
+--densities, a density from one density unit to another.
+)";
+    std::string_view group = "-";
+    for (const OptionInfo& option : optionTable) {
+        if (option.group != group) {
+            group = option.group;
+            text += "\n";
+            if (!group.empty())
+                text.append(group).append(":\n");
+        }
+        std::string line = option.letter ? std::string("  -") + option.letter + ", --" : "      --";
+        line.append(option.name);
+        if (!option.argument.empty())
+            line.append("=").append(option.argument);
+        line.resize(std::max<std::size_t>(line.size() + 2, 27), ' ');
+        std::string_view help = option.help;
+        for (std::size_t end; (end = help.find('\n')) != std::string_view::npos;) {
+            text.append(line).append(help.substr(0, end)).append("\n");
+            line.assign(27, ' ');
+            help.remove_prefix(end + 1);
+        }
+        text.append(line).append(help).append("\n");
+    }
+    text += helpNotes;
+    return text;
+}
+
+} // namespace tarnwick::cli
