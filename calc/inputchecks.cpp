@@ -3,7 +3,7 @@
 
 namespace tarnwick {
 
-std::string_view controlName(Control control) {
+std::string_view designName(Control control) {
     switch (control) {
     case Control::convertText:
         return "convertText";

@@ -83,7 +83,7 @@ const InputCheck* firstFailedCheck(Number&& number, IsEmpty&& isEmpty) {
 
 // The control's design name, "convertText": the window's object name and the
 // web page's element id.
-std::string_view controlName(Control control);
+std::string_view designName(Control control);
 
 // The words for a result that cannot be computed, e.g.
 // "The result cannot be computed: division by zero."

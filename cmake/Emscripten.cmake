@@ -15,3 +15,8 @@ function(tarnwick_node_program target)
     target_link_options(${target} PRIVATE
         -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=node)
 endfunction()
+
+# emcc's linker runs Debian's packaged JavaScript tools (acorn, terser),
+# which node finds only through NODE_PATH; set here too, so that a build
+# outside the preset links as well.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)

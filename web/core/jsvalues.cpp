@@ -73,7 +73,7 @@ val resultObject(bool converted, const std::string& text, const NotedNumbers& nu
         object.set("value", numbers.last());
     } else {
         object.set("control",
-                   failure.control ? std::string(controlName(*failure.control)) : std::string());
+                   failure.control ? std::string(designName(*failure.control)) : std::string());
         object.set("message", failure.message);
     }
     return object;
