@@ -64,7 +64,7 @@ self.onmessage = async ({ data: { file, options } }) => {
   flush();
   self.postMessage({
     done: true,
-    summary: { status: summary.status, rows: summary.rows, failed: summary.failed },
+    summary: { status: summary.status, rows: summary.rows, failed: summary.failed, note: summary.note },
     failures,
     reported: failed,
     result: new Blob(parts, { type: options.tsv ? 'text/tab-separated-values' : 'text/csv' }),

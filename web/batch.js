@@ -70,9 +70,9 @@ function finish(data, name) {
   link.textContent = `Download ${link.download}`;
   link.hidden = false;
   const rows = `${summary.rows.toLocaleString()} rows converted`;
-  $('batchStatus').textContent = summary.failed
+  $('batchStatus').textContent = (summary.failed
     ? `${rows}; ${summary.failed.toLocaleString()} failed (their result is left empty).`
-    : `${rows}; none failed.`;
+    : `${rows}; none failed.`) + (summary.note ? ` Note: ${summary.note}` : '');
   $('batchFailures').replaceChildren(...failures.map(({ line, message }) => {
     const item = document.createElement('li');
     item.textContent = `Line ${line}: ${message}`;
