@@ -83,8 +83,8 @@ try {
   await page.waitForSelector('html[data-ready]');
   await page.setInputFiles('#batchFile', input);
   await page.check('#batchHeader');
-  const peaks = new Map();
-  const sample = setInterval(() => {
+  let peaks = new Map();
+  const measure = () => {
     for (const pid of fs.readdirSync('/proc').filter((p) => /^\d+$/.test(p))) {
       try {
         const cmd = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8');
@@ -94,7 +94,11 @@ try {
         peaks.set(kind, Math.max(peaks.get(kind) || 0, rss));
       } catch { /* the process has ended */ }
     }
-  }, 50);
+  };
+  for (let i = 0; i < 5; ++i, await new Promise((r) => setTimeout(r, 50))) measure();
+  const before = peaks;
+  peaks = new Map();
+  const sample = setInterval(measure, 50);
   start = performance.now();
   await page.click('#batchStart');
   await page.waitForSelector('#batchDownload:not([hidden])', { timeout: 600000 });
@@ -104,8 +108,10 @@ try {
   const same = fs.readFileSync(await download.path()).equals(fs.readFileSync(expected));
   console.log(`batch of ${rows} rows (${fs.statSync(input).size} bytes): converter ${native.toFixed(0)} ms, ` +
     `browser ${web.toFixed(0)} ms (${(web / native).toFixed(2)} x); output identical: ${same}`);
-  console.log(`peak resident memory during it: renderer ${(peaks.get('renderer') / 1024).toFixed(0)} MiB, ` +
-    `browser process ${(peaks.get('browser') / 1024).toFixed(0)} MiB, other ${(peaks.get('other') / 1024).toFixed(0)} MiB`);
+  const mib = (map, kind) => `${((map.get(kind) || 0) / 1024).toFixed(0)} MiB`;
+  console.log(`resident memory, before the run -> peak during it: renderer (page and worker) ` +
+    `${mib(before, 'renderer')} -> ${mib(peaks, 'renderer')}, browser process ` +
+    `${mib(before, 'browser')} -> ${mib(peaks, 'browser')}`);
   await context.close();
   fs.rmSync(work, { recursive: true });
 } finally {
