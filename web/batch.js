@@ -133,6 +133,6 @@ export function start({ viscosityUnits, densityUnits }) {
     event.preventDefault();
     drop.classList.remove('over');
     const dropped = event.dataTransfer.files[0];
-    if (dropped) choose(dropped);
+    if (dropped && !worker) choose(dropped);
   });
 }

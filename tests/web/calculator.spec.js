@@ -4,7 +4,9 @@
 import { test, expect } from '@playwright/test';
 import { open, enter, message, focused } from './helpers.js';
 
-test('the page starts as the window does', async ({ page }) => {
+test('the page starts as the window does, asking only its own host', async ({ page, baseURL }) => {
+  const requests = [];
+  page.on('request', (request) => requests.push(request.url()));
   await open(page);
   await expect(page.locator('#convertText')).toHaveValue('1');
   await expect(page.locator('#densityText')).toHaveValue('50.0');
@@ -26,6 +28,9 @@ test('the page starts as the window does', async ({ page }) => {
   }
   expect(order.slice(0, 8)).toEqual(['densityText', 'calButton', 'resetButton', 'convCombo',
     'densityCombo', 'toCombo', 'Command1', 'txtResult']);
+  await page.click('#calButton');
+  await expect(page.locator('#txtResult')).toHaveValue('1.24843945');
+  expect(requests.filter((url) => !url.startsWith(baseURL))).toEqual([]);
 });
 
 const checks = [
