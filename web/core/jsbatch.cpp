@@ -110,12 +110,11 @@ JsBatch::JsBatch(const val& options) {
     }
     const val column = options["valueColumn"];
     if (column.isNumber() && column.as<double>() != 0) {
-        // Anything but a whole number in range is refused by the core's check.
+        // A column out of range is refused by the core's check, which
+        // names it; one that is not a whole number is refused as -1.
         const double number = column.as<double>();
-        m_options.valueColumn = number == std::trunc(number) && number >= 1 &&
-                                        number <= static_cast<double>(maxValueColumn)
-                                    ? static_cast<int>(number)
-                                    : -1;
+        const bool whole = number == std::trunc(number) && std::fabs(number) <= 0x1p30;
+        m_options.valueColumn = whole ? static_cast<int>(number) : -1;
     }
     const val symbols = options["symbols"];
     if (!symbols.isUndefined() && !symbols.isNull())

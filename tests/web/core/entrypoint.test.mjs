@@ -102,6 +102,7 @@ test('Batch refuses options no row could use, writing nothing', () => {
     [{ delimiter: '"' }, 'line 0: --delimiter takes one character other than a quote or a line break, not \'"\''],
     [{ toUnit: 'cp' }, 'line 0: --to: unknown viscosity unit "cp" (did you mean "cP"?)'],
     [{ density: '0' }, 'line 0: --density: Input Error: Density input value is zero or negative'],
+    [{ valueColumn: 1000001 }, 'line 0: --value-column takes a whole number from 1 to 1000000, not \'1000001\''],
   ];
   for (const [options, message] of rows) {
     const run = runBatch(options, Buffer.from('1,cP,cSt\n'), 100);
