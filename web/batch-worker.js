@@ -1,34 +1,71 @@
 // SPDX-License-Identifier: MIT
-// Converts a file's rows off the page's thread, reading and writing it in
-// slices so that a file of any size needs the same few megabytes.
+// Converts a file's rows off the page's thread, reading the input in slices
+// and writing the result to a file of the site's private storage, so that a
+// file of any size needs the same few megabytes.
 import createTarnwickCore from './tarnwick-core.js';
 
 const corePromise = createTarnwickCore();
 const outputSlice = 1 << 20;
 
+// The result on disk, in the origin's private file system; where a browser
+// has none, in blobs, which the browser may keep out of this process.
+async function diskOutput() {
+  try {
+    const root = await navigator.storage.getDirectory();
+    for await (const name of root.keys()) {
+      if (name.startsWith('batch-')) await root.removeEntry(name).catch(() => {});
+    }
+    const handle = await root.getFileHandle(`batch-${Date.now()}`, { create: true });
+    const access = await handle.createSyncAccessHandle();
+    let at = 0;
+    return {
+      put(bytes) {
+        at += access.write(bytes, { at });
+      },
+      async result() {
+        access.flush();
+        access.close();
+        return handle.getFile();
+      },
+    };
+  } catch {
+    return null;
+  }
+}
+
+function blobOutput(type) {
+  const parts = [];
+  return {
+    put(bytes) {
+      parts.push(new Blob([bytes]));
+    },
+    async result() {
+      return new Blob(parts, { type });
+    },
+  };
+}
+
 self.onmessage = async ({ data: { file, options } }) => {
   const core = await corePromise;
+  const output = (await diskOutput()) || blobOutput(options.tsv ? 'text/tab-separated-values' : 'text/csv');
   const reader = new FileReaderSync();
-  const parts = [];
-  let buffer = new Uint8Array(outputSlice);
+  const buffer = new Uint8Array(outputSlice);
   let filled = 0;
   let offset = 0;
   let lastReport = 0;
   const failures = [];
   let failed = 0;
 
-  // Full slices become blobs, which the browser may keep out of this
-  // process's memory.
+  // Bytes are gathered into slices of a megabyte before they are stored.
   function flush() {
     if (filled === 0) return;
-    parts.push(new Blob([buffer.subarray(0, filled)]));
-    buffer = new Uint8Array(outputSlice);
+    output.put(buffer.slice(0, filled));
     filled = 0;
   }
   function write(bytes) {
     if (filled + bytes.length > buffer.length) flush();
     if (bytes.length > buffer.length) {
-      parts.push(new Blob([bytes.slice()]));
+      output.put(bytes.slice());
       return;
     }
     buffer.set(bytes, filled);
@@ -55,18 +92,18 @@ self.onmessage = async ({ data: { file, options } }) => {
   let summary;
   try {
     summary = batch.run(read, write, report);
+    flush();
   } catch (error) {
     self.postMessage({ error: String(error && error.message ? error.message : error) });
     return;
   } finally {
     batch.delete();
   }
-  flush();
   self.postMessage({
     done: true,
     summary: { status: summary.status, rows: summary.rows, failed: summary.failed, note: summary.note },
     failures,
     reported: failed,
-    result: new Blob(parts, { type: options.tsv ? 'text/tab-separated-values' : 'text/csv' }),
+    result: await output.result(),
   });
 };
