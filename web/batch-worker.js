@@ -5,6 +5,7 @@
 import createTarnwickCore from './tarnwick-core.js';
 
 const corePromise = createTarnwickCore();
+const inputSlice = 4 << 20;
 const outputSlice = 1 << 20;
 
 // The result on disk, in the origin's private file system; where a browser
@@ -56,10 +57,11 @@ self.onmessage = async ({ data: { file, options } }) => {
   const failures = [];
   let failed = 0;
 
-  // Bytes are gathered into slices of a megabyte before they are stored.
+  // Bytes are gathered into slices of a megabyte before they are stored;
+  // both outputs copy what they are given.
   function flush() {
     if (filled === 0) return;
-    output.put(buffer.slice(0, filled));
+    output.put(buffer.subarray(0, filled));
     filled = 0;
   }
   function write(bytes) {
@@ -71,15 +73,24 @@ self.onmessage = async ({ data: { file, options } }) => {
     buffer.set(bytes, filled);
     filled += bytes.length;
   }
+  // The file is read in slices of a few megabytes: each read of a slice is
+  // a round trip to the browser, far slower than handing out its bytes.
+  let slice = new Uint8Array(0);
+  let taken = 0;
   function read(max) {
-    const end = Math.min(file.size, offset + max);
-    const chunk = new Uint8Array(reader.readAsArrayBuffer(file.slice(offset, end)));
-    offset = end;
-    const now = performance.now();
-    if (now - lastReport > 100) {
-      lastReport = now;
-      self.postMessage({ progress: file.size ? offset / file.size : 1 });
+    if (taken === slice.length) {
+      const end = Math.min(file.size, offset + inputSlice);
+      slice = new Uint8Array(reader.readAsArrayBuffer(file.slice(offset, end)));
+      taken = 0;
+      offset = end;
+      const now = performance.now();
+      if (now - lastReport > 100) {
+        lastReport = now;
+        self.postMessage({ progress: file.size ? offset / file.size : 1 });
+      }
     }
+    const chunk = slice.subarray(taken, taken + max);
+    taken += chunk.length;
     return chunk;
   }
   function report(line, message) {
