@@ -3,7 +3,9 @@
 
 const $ = (id) => document.getElementById(id);
 // The core names its controls after the calculator's; here they are these.
-const controls = { convertText: 'densityValue', convCombo: 'densityFrom', toCombo: 'densityTo' };
+const controls = {
+  convertText: 'densityValue', densityText: 'densityValue', convCombo: 'densityFrom', toCombo: 'densityTo',
+};
 
 export function start({ core, symbols, densityUnits, showMessage, focusControl }) {
   for (const [id, selected] of [['densityFrom', 6], ['densityTo', 0]]) {

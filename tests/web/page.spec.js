@@ -213,3 +213,29 @@ for (const [name, reach] of Object.entries(states)) {
     expect(violations).toEqual([]);
   });
 }
+
+const densities = [
+  { value: '1000', from: 'kg/m^3', to: 'g/cm^3', shows: '1.00000000' },
+  { value: '-5', from: 'deg API', to: 'deg API', shows: '-5.00000000' },
+  { value: '0', from: 'g/cm^3', to: 'lb/ft^3', says: 'Input Error: Density input value is zero or negative', focus: 'densityValue' },
+  { value: 'x', from: 'g/cm^3', to: 'lb/ft^3', says: 'Density input value is invalid', focus: 'densityValue' },
+  { value: '145', from: 'deg Baume', to: 'g/cm^3', says: 'The result cannot be computed: division by zero.', focus: 'densityButton' },
+];
+
+for (const row of densities) {
+  test(`density: ${row.value} ${row.from} to ${row.to} gives ${row.shows || row.says}`, async ({ page }) => {
+    await open(page);
+    await page.fill('#densityValue', row.value);
+    await page.selectOption('#densityFrom', { label: row.from });
+    await page.selectOption('#densityTo', { label: row.to });
+    await page.click('#densityButton');
+    if (row.shows) {
+      await expect(page.locator('#densityResult')).toHaveValue(row.shows);
+      return;
+    }
+    expect(await message(page)).toBe(row.says);
+    await page.keyboard.press('Enter');
+    await expect(page.getByRole('alertdialog')).toBeHidden();
+    expect(await focused(page)).toBe(row.focus);
+  });
+}
