@@ -120,7 +120,7 @@ for (const fragment of malformed) {
   });
 }
 
-test('after one visit the page works with the network off', async ({ page, context }) => {
+test('after one visit the page can be installed and works with the network off', async ({ page, context }) => {
   await open(page);
   await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
@@ -128,6 +128,9 @@ test('after one visit the page works with the network off', async ({ page, conte
       await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r));
     }
   });
+  // Test contexts are private windows, which never install; nothing else may stand in the way.
+  const { installabilityErrors } = await (await context.newCDPSession(page)).send('Page.getInstallabilityErrors');
+  expect(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito')).toEqual([]);
   await context.setOffline(true);
   await page.reload();
   await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
