@@ -11,7 +11,8 @@ const port = Number(process.env.TARNWICK_TEST_PORT || 8765);
 
 export default defineConfig({
   testDir: here,
-  testMatch: '*.spec.js',
+  testMatch: '*.test.js',
+  testIgnore: 'core/**',
   timeout: 30000,
   expect: { timeout: 5000 },
   workers: 2,
