@@ -36,7 +36,7 @@ console.log(`first visit: ${raw} bytes in the site, ${sent} bytes sent gzip-comp
 const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
   '--directory', site], { stdio: 'ignore' });
 await new Promise((r) => setTimeout(r, 800));
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
+let browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
 try {
   // 2. Navigation start until the Calculate button is wired, cold and warm.
   const times = { cold: [], warm: [] };
@@ -77,7 +77,12 @@ try {
   }
   const native = performance.now() - start;
 
-  const context = await browser.newContext({ acceptDownloads: true });
+  // A browser of its own with a profile on disk, as a visitor has: a private
+  // window would keep the site's file storage in memory.
+  await browser.close();
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'),
+    { executablePath: '/usr/bin/chromium', args, acceptDownloads: true });
+  browser = context;
   const page = await context.newPage();
   await page.goto(`http://127.0.0.1:${port}/`);
   await page.waitForSelector('html[data-ready]');
@@ -113,8 +118,9 @@ try {
     `${mib(before, 'renderer')} -> ${mib(peaks, 'renderer')}, browser process ` +
     `${mib(before, 'browser')} -> ${mib(peaks, 'browser')}`);
   await context.close();
-  fs.rmSync(work, { recursive: true });
+  browser = null;
+  fs.rmSync(work, { recursive: true, force: true });
 } finally {
-  await browser.close();
+  if (browser) await browser.close();
   server.kill();
 }
