@@ -44,6 +44,8 @@ async function calculate() {
     const box = $('txtResult');
     box.value = result.text;
     box.setSelectionRange(0, 0); // shown from its first digit
+    // Read out by screen readers, which do not announce a box's new text.
+    $('resultStatus').textContent = `${result.text} ${given.toUnit}`;
     writeLink(core, given, symbols);
     document.dispatchEvent(new CustomEvent('tarnwick:calculated'));
     return;
