@@ -75,6 +75,19 @@ test('a file through the batch panel comes out as the converter writes it', asyn
   expect(got.equals(fs.readFileSync(path.join(golden, 'samples-expected.csv')))).toBe(true);
 });
 
+test('Cancel stops a long file at once, and the file can be run again', async ({ page }) => {
+  await open(page);
+  const rows = '1.5,Poise,cP\n'.repeat(300000);
+  await page.setInputFiles('#batchFile', { name: 'long.csv', mimeType: 'text/csv', buffer: Buffer.from(rows) });
+  await page.click('#batchStart');
+  await page.click('#batchCancel');
+  await expect(page.locator('#batchStatus')).toHaveText('Cancelled; nothing was written.');
+  await expect(page.locator('#batchDownload')).toBeHidden();
+  await page.click('#batchStart');
+  await expect(page.locator('#batchDownload')).toHaveText('Download long-converted.csv', { timeout: 20000 });
+  await expect(page.locator('#batchStatus')).toHaveText('300,000 rows converted; none failed.');
+});
+
 const pastes = [
   { locale: 'en-US', values: '1\nabc\n2.5\tPoise\tcP\n\n1000',
     results: '1.24843945\n\n250.00000000\n\n1,248.43945069',
