@@ -82,7 +82,9 @@ test('Cancel stops a long file at once, and the file can be run again', async ({
   await page.click('#batchStart');
   await page.click('#batchCancel');
   await expect(page.locator('#batchStatus')).toHaveText('Cancelled; nothing was written.');
+  await page.waitForTimeout(2500); // longer than the whole file takes
   await expect(page.locator('#batchDownload')).toBeHidden();
+  await expect(page.locator('#batchStatus')).toHaveText('Cancelled; nothing was written.');
   await page.click('#batchStart');
   await expect(page.locator('#batchDownload')).toHaveText('Download long-converted.csv', { timeout: 20000 });
   await expect(page.locator('#batchStatus')).toHaveText('300,000 rows converted; none failed.');
