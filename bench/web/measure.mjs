@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// Benchmarks of the web edition (not tests): the bytes of a first visit, the
+// time until Calculate works, and a batch of ROWS rows in the browser against
+// tarnwick-convert --batch on the same file, with the page's peak memory.
+//   node bench/web/measure.mjs SITE_DIR CONVERTER [ROWS]
+// Needs tests/web's npm packages (npm ci there) and Debian's Chromium.
+import { execFileSync, spawn } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const { chromium } = await import(pathToFileURL(
+  path.join(root, 'tests/web/node_modules/@playwright/test/index.mjs')).href);
+const [site, converter, rowsText = '1000000'] = process.argv.slice(2);
+const rows = Number(rowsText);
+const port = 8790;
+const args = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync', '--no-first-run'];
+
+// 1. Every file of the site (the service worker fetches them all on a first
+// visit), each as a static host sends it: gzip where that makes it smaller.
+let raw = 0;
+let sent = 0;
+for (const name of fs.readdirSync(site, { recursive: true })) {
+  const file = path.join(site, name);
+  if (!fs.statSync(file).isFile()) continue;
+  const bytes = fs.readFileSync(file);
+  raw += bytes.length;
+  sent += Math.min(bytes.length, zlib.gzipSync(bytes, { level: 9 }).length);
+}
+console.log(`first visit: ${raw} bytes in the site, ${sent} bytes sent gzip-compressed`);
+
+const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
+  '--directory', site], { stdio: 'ignore' });
+await new Promise((r) => setTimeout(r, 800));
+let browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
+try {
+  // 2. Navigation start until the Calculate button is wired, cold and warm.
+  const times = { cold: [], warm: [] };
+  for (let i = 0; i < 7; ++i) {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    for (const kind of ['cold', 'warm']) {
+      await page.goto(`http://127.0.0.1:${port}/`);
+      await page.waitForSelector('html[data-ready]');
+      times[kind].push(await page.evaluate(() =>
+        performance.getEntriesByName('tarnwick-calculate-ready')[0].startTime));
+    }
+    await context.close();
+  }
+  const median = (list) => list.sort((a, b) => a - b)[list.length >> 1].toFixed(1);
+  console.log(`Calculate works after: ${median(times.cold)} ms first visit, ` +
+    `${median(times.warm)} ms from the cache (medians of 7)`);
+
+  // 3. A batch of random rows in the browser and in the converter.
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-bench-'));
+  const input = path.join(work, 'rows.csv');
+  const units = ['cP', 'Pa.s', 'Poise', 'cSt', 'mm^2/s', 'ft^2/h', 'lbf.s/ft^2'];
+  const lines = ['value,from,to,density,density_unit'];
+  let seed = 1;
+  const random = () => ((seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648);
+  for (let i = 0; i < rows; ++i) {
+    lines.push(`${(random() * 1000).toFixed(4)},${units[i % 7]},${units[(i * 3 + 1) % 7]},` +
+      `${(0.5 + random()).toFixed(3)},g/cm^3`);
+  }
+  fs.writeFileSync(input, lines.join('\n') + '\n');
+  const expected = path.join(work, 'expected.csv');
+  let start = performance.now();
+  try {
+    execFileSync(converter, ['--batch', '--header', input],
+      { stdio: ['ignore', fs.openSync(expected, 'w'), 'ignore'] });
+  } catch (error) {
+    if (error.status !== 1) throw error;
+  }
+  const native = performance.now() - start;
+
+  // A browser of its own with a profile on disk, as a visitor has: a private
+  // window would keep the site's file storage in memory.
+  await browser.close();
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'),
+    { executablePath: '/usr/bin/chromium', args, acceptDownloads: true });
+  browser = context;
+  const page = await context.newPage();
+  await page.goto(`http://127.0.0.1:${port}/`);
+  await page.waitForSelector('html[data-ready]');
+  await page.setInputFiles('#batchFile', input);
+  await page.check('#batchHeader');
+  let peaks = new Map();
+  const measure = () => {
+    for (const pid of fs.readdirSync('/proc').filter((p) => /^\d+$/.test(p))) {
+      try {
+        const cmd = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8');
+        if (!cmd.includes('chromium')) continue;
+        const rss = Number(/VmRSS:\s+(\d+)/.exec(fs.readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+        const kind = cmd.includes('--type=renderer') ? 'renderer' : cmd.includes('--type=') ? 'other' : 'browser';
+        peaks.set(kind, Math.max(peaks.get(kind) || 0, rss));
+      } catch { /* the process has ended */ }
+    }
+  };
+  for (let i = 0; i < 5; ++i, await new Promise((r) => setTimeout(r, 50))) measure();
+  const before = peaks;
+  peaks = new Map();
+  const sample = setInterval(measure, 50);
+  start = performance.now();
+  await page.click('#batchStart');
+  await page.waitForSelector('#batchDownload:not([hidden])', { timeout: 600000 });
+  const web = performance.now() - start;
+  clearInterval(sample);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#batchDownload')]);
+  const same = fs.readFileSync(await download.path()).equals(fs.readFileSync(expected));
+  console.log(`batch of ${rows} rows (${fs.statSync(input).size} bytes): converter ${native.toFixed(0)} ms, ` +
+    `browser ${web.toFixed(0)} ms (${(web / native).toFixed(2)} x); output identical: ${same}`);
+  const mib = (map, kind) => `${((map.get(kind) || 0) / 1024).toFixed(0)} MiB`;
+  console.log(`resident memory, before the run -> peak during it: renderer (page and worker) ` +
+    `${mib(before, 'renderer')} -> ${mib(peaks, 'renderer')}, browser process ` +
+    `${mib(before, 'browser')} -> ${mib(peaks, 'browser')}`);
+  await context.close();
+  browser = null;
+  fs.rmSync(work, { recursive: true, force: true });
+} finally {
+  if (browser) await browser.close();
+  server.kill();
+}
