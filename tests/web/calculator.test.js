@@ -69,7 +69,8 @@ for (const row of checks) {
     expect(await message(page)).toBe(row.says);
     await page.getByRole('alertdialog').getByRole('button', { name: 'OK' }).click();
     await expect(page.getByRole('alertdialog')).toBeHidden();
-    expect(await focused(page)).toBe(row.focus);
+    // The dialog's close event, after which the focus moves, comes a task later.
+    await expect.poll(() => focused(page)).toBe(row.focus);
     const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
     expect(outline).not.toBe('none');
     await expect(page.locator('#txtResult')).toHaveValue('1.24843945');

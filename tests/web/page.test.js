@@ -254,6 +254,6 @@ for (const row of densities) {
     expect(await message(page)).toBe(row.says);
     await page.keyboard.press('Enter');
     await expect(page.getByRole('alertdialog')).toBeHidden();
-    expect(await focused(page)).toBe(row.focus);
+    await expect.poll(() => focused(page)).toBe(row.focus);
   });
 }
