@@ -2,9 +2,9 @@
 # Runs the installed-style converter on a file and compares its standard
 # output, standard error and exit status byte for byte with the expected ones.
 #   cmake -DCONVERTER=... -DINPUT=... -DEXPECTED_OUT=... -DEXPECTED_ERR=...
-#         -DEXPECTED_STATUS=... "-DARGUMENTS=a;b" -P check.cmake
+#         -DEXPECTED_STATUS=... "-DARGUMENTS=a;b" [-DEMULATOR=wine...] -P check.cmake
 execute_process(
-    COMMAND ${CONVERTER} ${ARGUMENTS} ${INPUT}
+    COMMAND ${EMULATOR} ${CONVERTER} ${ARGUMENTS} ${INPUT}
     OUTPUT_FILE ${WORK}/out
     ERROR_FILE ${WORK}/err
     RESULT_VARIABLE status)
