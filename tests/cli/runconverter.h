@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#ifdef _WIN32
+#include <process.h>
+#endif
 
 namespace tarnwick::cli::testing {
 
@@ -36,11 +39,26 @@ inline std::optional<NumberSymbols> symbolsOf(std::string_view locale) {
     return NumberSymbols{".", ",", 3, 3, 1, U'0', "-", "+", "e"};
 }
 
+// A file for one stream, gone when closed. Windows' tmpfile() makes its
+// files in the drive's root, which a user may not write to, and under Wine
+// two test processes at once sometimes get none; these live in the tests'
+// own folder under the process's own names.
+inline std::FILE* scratchFile() {
+#ifdef _WIN32
+    static int count = 0;
+    const std::string name =
+        "cli_tests." + std::to_string(_getpid()) + "." + std::to_string(count++) + ".tmp";
+    return std::fopen(name.c_str(), "w+bD");
+#else
+    return std::tmpfile();
+#endif
+}
+
 inline Outcome runWith(const std::vector<std::string>& arguments, std::string_view input = {},
                        std::string_view locale = "en_US") {
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
+    std::FILE* in = scratchFile();
+    std::FILE* out = scratchFile();
+    std::FILE* err = scratchFile();
     if (!input.empty())
         std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
