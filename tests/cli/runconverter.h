@@ -6,6 +6,7 @@
 #include "converterapp.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,13 +42,15 @@ inline std::optional<NumberSymbols> symbolsOf(std::string_view locale) {
 
 // A file for one stream, gone when closed. Windows' tmpfile() makes its
 // files in the drive's root, which a user may not write to, and under Wine
-// two test processes at once sometimes get none; these live in the tests'
-// own folder under the process's own names.
+// two test processes at once sometimes get none; these live in the user's
+// temporary folder (a small one is much quicker under Wine than the build's)
+// under the process's own names.
 inline std::FILE* scratchFile() {
 #ifdef _WIN32
     static int count = 0;
-    const std::string name =
-        "cli_tests." + std::to_string(_getpid()) + "." + std::to_string(count++) + ".tmp";
+    const char* folder = std::getenv("TEMP");
+    const std::string name = std::string(folder ? folder : ".") + "\\cli_tests." +
+                             std::to_string(_getpid()) + "." + std::to_string(count++) + ".tmp";
     return std::fopen(name.c_str(), "w+bD");
 #else
     return std::tmpfile();
