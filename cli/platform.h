@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarnwick::cli {
 
@@ -16,5 +17,15 @@ std::optional<NumberSymbols> userNumberSymbols();
 
 // Opens a file for reading in binary mode, its name in UTF-8.
 std::FILE* openFile(const std::string& path);
+
+#ifdef _WIN32
+// The arguments after the program name, from the wide command line, in
+// UTF-8.
+std::vector<std::string> utf8Arguments(int argc, wchar_t* argv[]);
+
+// Standard input, output and error pass bytes unchanged: no CRLF
+// translation, and a Ctrl-Z byte is data rather than the end.
+void useBinaryStreams();
+#endif
 
 } // namespace tarnwick::cli

@@ -6,11 +6,15 @@
 #include "converterapp.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+#ifdef _WIN32
+#include <process.h>
+#endif
 
 namespace tarnwick::cli::testing {
 
@@ -38,11 +42,28 @@ inline std::optional<NumberSymbols> symbolsOf(std::string_view locale) {
     return NumberSymbols{".", ",", 3, 3, 1, U'0', "-", "+", "e"};
 }
 
+// A file for one stream, gone when closed. Windows' tmpfile() makes its
+// files in the drive's root, which a user may not write to, and under Wine
+// two test processes at once sometimes get none; these live in the user's
+// temporary folder (a small one is much quicker under Wine than the build's)
+// under the process's own names.
+inline std::FILE* scratchFile() {
+#ifdef _WIN32
+    static int count = 0;
+    const char* folder = std::getenv("TEMP");
+    const std::string name = std::string(folder ? folder : ".") + "\\cli_tests." +
+                             std::to_string(_getpid()) + "." + std::to_string(count++) + ".tmp";
+    return std::fopen(name.c_str(), "w+bD");
+#else
+    return std::tmpfile();
+#endif
+}
+
 inline Outcome runWith(const std::vector<std::string>& arguments, std::string_view input = {},
                        std::string_view locale = "en_US") {
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
+    std::FILE* in = scratchFile();
+    std::FILE* out = scratchFile();
+    std::FILE* err = scratchFile();
     if (!input.empty())
         std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
