@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <span>
 #include <vector>
 
@@ -109,9 +108,10 @@ std::string quoted(std::string_view name) {
         const auto c = static_cast<unsigned char>(name.front());
         std::size_t length = c >= 0x20 && c < 0x7F ? 1 : c >= 0x80 ? utf8Length(name) : 0;
         if (length == 0) {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", c);
-            text += escape;
+            constexpr std::string_view hex = "0123456789ABCDEF";
+            text += "\\x";
+            text += hex[c >> 4];
+            text += hex[c & 0xF];
             length = 1;
         } else {
             if (c == '"' || c == '\\')

@@ -19,4 +19,4 @@ add_library(tarnwick::header_libraries ALIAS tarnwick_header_libraries)
 target_include_directories(tarnwick_header_libraries SYSTEM INTERFACE ${headerLibraries})
 # {fmt} is used from its headers alone, so that no compiled library is needed
 # on any platform.
-target_compile_definitions(tarnwick_header_libraries INTERFACE FMT_HEADER_ONLY)
+target_compile_definitions(tarnwick_header_libraries INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)

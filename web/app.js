@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The calculator: the window's controls, its two commands, About, and the
 // link that carries a calculation.
-import createTarnwickCore from './tarnwick-core.js';
+import { corePromise, symbols } from './startup.js';
 import { showMessage, focusControl, showAbout } from './dialogs.js';
-import { browserLocale, localeSymbols } from './symbols.js';
 import { readLink, writeLink } from './link.js';
 
 const $ = (id) => document.getElementById(id);
-// The core's code compiles while the locale's symbols are worked out.
-const corePromise = createTarnwickCore();
-const symbols = localeSymbols(browserLocale());
 const core = await corePromise;
 
 function fill(list, units, selected) {

@@ -4,6 +4,7 @@
 
 const $ = (id) => document.getElementById(id);
 let worker = null;
+let spare = null;
 let file = null;
 let download = '';
 
@@ -41,8 +42,18 @@ function setRunning(running) {
   $('batchFile').disabled = running;
 }
 
+// A worker is started as soon as a file is chosen, so that its core has
+// compiled by the time Convert is pressed.
+function newWorker() {
+  const started = new Worker(new URL('./batch-worker.js', import.meta.url), { type: 'module' });
+  // One that failed to load before Convert was pressed is not used.
+  started.onerror = () => { started.failed = true; };
+  return started;
+}
+
 function choose(chosen) {
   file = chosen || null;
+  if (file && !spare) spare = newWorker();
   if (file && /\.tsv$/i.test(file.name)) $('batchTsv').checked = true;
   $('batchDelimiter').disabled = $('batchTsv').checked;
   $('batchStatus').textContent = file ? `${file.name}: ${file.size.toLocaleString()} bytes.` : '';
@@ -94,7 +105,8 @@ function run() {
   $('batchProgress').value = 0;
   $('batchStatus').textContent = `Converting ${file.name}…`;
   const name = file.name;
-  worker = new Worker(new URL('./batch-worker.js', import.meta.url), { type: 'module' });
+  worker = spare && !spare.failed ? spare : newWorker();
+  spare = null;
   worker.onmessage = ({ data }) => {
     if (data.progress !== undefined) $('batchProgress').value = data.progress;
     else finish(data, name);

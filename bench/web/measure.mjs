@@ -68,7 +68,7 @@ try {
   }
   fs.writeFileSync(input, lines.join('\n') + '\n');
   const expected = path.join(work, 'expected.csv');
-  let start = performance.now();
+  const start = performance.now();
   try {
     execFileSync(converter, ['--batch', '--header', input],
       { stdio: ['ignore', fs.openSync(expected, 'w'), 'ignore'] });
@@ -104,10 +104,18 @@ try {
   const before = peaks;
   peaks = new Map();
   const sample = setInterval(measure, 50);
-  start = performance.now();
-  await page.click('#batchStart');
-  await page.waitForSelector('#batchDownload:not([hidden])', { timeout: 600000 });
-  const web = performance.now() - start;
+  // Timed in the page, from the click until the link is shown: waiting
+  // for the link from here polls, at up to half a second between looks.
+  const web = await page.evaluate(() => new Promise((resolve) => {
+    const link = document.getElementById('batchDownload');
+    const start = performance.now();
+    new MutationObserver((changes, observer) => {
+      if (link.hidden) return;
+      observer.disconnect();
+      resolve(performance.now() - start);
+    }).observe(link, { attributes: true, attributeFilter: ['hidden'] });
+    document.getElementById('batchStart').click();
+  }));
   clearInterval(sample);
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#batchDownload')]);
   const same = fs.readFileSync(await download.path()).equals(fs.readFileSync(expected));
