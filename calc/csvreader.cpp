@@ -131,43 +131,33 @@ int RecordReader::unquotedPart(Record& record) {
 }
 
 // The common case, read without copying: a whole line in the buffer with
-// nothing to unquote. False, having read nothing, for anything else. One pass
-// over the line splits it: a call per field and per byte looked for costs
-// more than the search itself on lines this short.
+// nothing to unquote. False, having read nothing, for anything else.
 bool RecordReader::wholeLine(Record& record) {
-    const char* const begin = m_buffer.data() + m_pos;
-    const char* const limit = m_buffer.data() + m_end;
-    const char* field = begin;
-    const char* lineFeed = begin;
-    for (;; ++lineFeed) {
-        // A quote, or a carriage return inside the line, needs the full reader.
-        const bool handOver =
-            lineFeed == limit || (*lineFeed == '\r' ? lineFeed + 1 == limit || lineFeed[1] != '\n'
-                                                    : *lineFeed == '"' && m_quoting);
-        if (handOver) {
-            record.fields.clear();
-            return false;
-        }
-        if (*lineFeed == '\n')
-            break;
-        if (*lineFeed == m_separator) {
-            record.fields.emplace_back(field, static_cast<std::size_t>(lineFeed - field));
-            field = lineFeed + 1;
-        }
-    }
-    const char* end = lineFeed;
-    const bool crlf = end > begin && end[-1] == '\r';
-    if (crlf)
-        --end;
-    const auto length = static_cast<std::size_t>(end - begin);
-    if (length > m_maxRecordBytes) {
-        record.fields.clear();
+    const char* begin = m_buffer.data() + m_pos;
+    const auto* lineFeed = static_cast<const char*>(std::memchr(begin, '\n', m_end - m_pos));
+    if (!lineFeed)
         return false;
+    const char* end = lineFeed;
+    record.terminator = "\n";
+    if (end > begin && end[-1] == '\r') {
+        --end;
+        record.terminator = "\r\n";
     }
-    record.terminator = crlf ? "\r\n" : "\n";
+    const auto length = static_cast<std::size_t>(end - begin);
+    // A quote, or a carriage return inside the line, needs the full reader.
+    if (length > m_maxRecordBytes || std::memchr(begin, '\r', length) ||
+        (m_quoting && std::memchr(begin, '"', length)))
+        return false;
     record.blank = length == 0;
-    if (!record.blank)
-        record.fields.emplace_back(field, static_cast<std::size_t>(end - field));
+    for (const char* field = begin; !record.blank;) {
+        const auto* separator = static_cast<const char*>(
+            std::memchr(field, m_separator, static_cast<std::size_t>(end - field)));
+        const char* fieldEnd = separator ? separator : end;
+        record.fields.emplace_back(field, static_cast<std::size_t>(fieldEnd - field));
+        if (!separator)
+            break;
+        field = separator + 1;
+    }
     record.plain = !record.blank;
     record.plainText = std::string_view(begin, length);
     m_pos = static_cast<std::size_t>(lineFeed + 1 - m_buffer.data());

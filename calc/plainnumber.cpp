@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fast_float/fast_float.h>
-#include <fmt/compile.h>
 #include <fmt/format.h>
 #include <iterator>
 
@@ -92,7 +91,7 @@ void appendFixedExactly(std::string& out, double value, int decimals) {
     // of its own, not through an inserter, which {fmt} fills a character at
     // a time.
     std::array<char, 340> buffer;
-    const char* written = fmt::format_to(buffer.data(), FMT_COMPILE("{:.{}f}"), value, printed);
+    const char* written = fmt::format_to(buffer.data(), "{:.{}f}", value, printed);
     std::size_t start = out.size();
     out.append(buffer.data(), static_cast<std::size_t>(written - buffer.data()));
     if (!tie)
@@ -225,11 +224,11 @@ void appendShortest(std::string& out, double value) {
     // forms is shorter, the plain one on a tie: a large whole number such as
     // 1.5e+17 is written out in full when that is no longer.
     const std::size_t start = out.size();
-    fmt::format_to(std::back_inserter(out), FMT_COMPILE("{}"), value);
+    fmt::format_to(std::back_inserter(out), "{}", value);
     const std::string_view written(out.data() + start, out.size() - start);
     if (written.find("e+") == std::string_view::npos)
         return;
-    const std::string whole = fmt::format(FMT_COMPILE("{:.0f}"), value);
+    const std::string whole = fmt::format("{:.0f}", value);
     if (whole.size() <= written.size())
         out.replace(start, std::string::npos, whole);
 }

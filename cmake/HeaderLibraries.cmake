@@ -18,5 +18,8 @@ add_library(tarnwick_header_libraries INTERFACE)
 add_library(tarnwick::header_libraries ALIAS tarnwick_header_libraries)
 target_include_directories(tarnwick_header_libraries SYSTEM INTERFACE ${headerLibraries})
 # {fmt} is used from its headers alone, so that no compiled library is needed
-# on any platform.
-target_compile_definitions(tarnwick_header_libraries INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
+# on any platform. Our numbers are grouped by our own code, never by {fmt}'s
+# locale option: with that option fixed, {fmt} leaves out the C++ locale,
+# which made a third of the WebAssembly core (305 KB, now 198 KB).
+target_compile_definitions(tarnwick_header_libraries INTERFACE
+    FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
