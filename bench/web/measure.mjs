@@ -33,27 +33,44 @@ for (const name of fs.readdirSync(site, { recursive: true })) {
 }
 console.log(`first visit: ${raw} bytes in the site, ${sent} bytes sent gzip-compressed`);
 
-const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
-  '--directory', site], { stdio: 'ignore' });
+const serve = (folder, at) => spawn('python3', ['-m', 'http.server', String(at),
+  '--bind', '127.0.0.1', '--directory', folder], { stdio: 'ignore' });
+const server = serve(site, port);
+// The floor for the start: a bare page whose one module script marks at once.
+const bareSite = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-bare-'));
+fs.writeFileSync(path.join(bareSite, 'index.html'), '<!DOCTYPE html><html lang="en"><head>' +
+  '<meta charset="utf-8"><title>Bare</title><script type="module" src="bare.js"></script>' +
+  '</head><body><p>Bare</p></body></html>');
+fs.writeFileSync(path.join(bareSite, 'bare.js'), "performance.mark('tarnwick-calculate-ready');\n");
+const bareServer = serve(bareSite, port + 1);
 await new Promise((r) => setTimeout(r, 800));
 let browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
 try {
   // 2. Navigation start until the Calculate button is wired, cold and warm.
-  const times = { cold: [], warm: [] };
+  const times = { cold: [], warm: [], bare: [] };
+  const ready = (page) => page.waitForFunction(() =>
+    performance.getEntriesByName('tarnwick-calculate-ready')[0]?.startTime);
+  const mark = (page) => page.evaluate(() =>
+    performance.getEntriesByName('tarnwick-calculate-ready')[0].startTime);
   for (let i = 0; i < 7; ++i) {
-    const context = await browser.newContext();
-    const page = await context.newPage();
+    let context = await browser.newContext();
+    let page = await context.newPage();
     for (const kind of ['cold', 'warm']) {
       await page.goto(`http://127.0.0.1:${port}/`);
       await page.waitForSelector('html[data-ready]');
-      times[kind].push(await page.evaluate(() =>
-        performance.getEntriesByName('tarnwick-calculate-ready')[0].startTime));
+      times[kind].push(await mark(page));
     }
+    await context.close();
+    context = await browser.newContext();
+    page = await context.newPage();
+    await page.goto(`http://127.0.0.1:${port + 1}/`);
+    times.bare.push(await (await ready(page)).jsonValue());
     await context.close();
   }
   const median = (list) => list.sort((a, b) => a - b)[list.length >> 1].toFixed(1);
   console.log(`Calculate works after: ${median(times.cold)} ms first visit, ` +
-    `${median(times.warm)} ms from the cache (medians of 7)`);
+    `${median(times.warm)} ms from the cache; a bare page's script runs after ` +
+    `${median(times.bare)} ms (medians of 7, in turn)`);
 
   // 3. A batch of random rows in the browser and in the converter.
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'tarnwick-bench-'));
@@ -142,4 +159,6 @@ try {
 } finally {
   if (browser) await browser.close();
   server.kill();
+  bareServer.kill();
+  fs.rmSync(bareSite, { recursive: true, force: true });
 }
