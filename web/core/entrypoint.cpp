@@ -42,31 +42,37 @@ val startingTexts(val symbols) {
     return texts;
 }
 
+// A conversion under the page's symbols, as the result object the page reads.
+template <typename Convert>
+val conversionResult(const val& symbols, Convert convert) {
+    NotedNumbers numbers(symbolsFrom(symbols));
+    Converter converter(numbers);
+    std::string text;
+    ConversionFailure failure;
+    const bool converted = convert(converter, text, failure);
+    return resultObject(converted, text, numbers, failure);
+}
+
 val calculate(val inputs, val symbols) {
     const std::string value = textOf(inputs, "value");
     const std::string fromUnit = textOf(inputs, "fromUnit");
     const std::string toUnit = textOf(inputs, "toUnit");
     const std::string density = textOf(inputs, "density");
     const std::string densityUnit = textOf(inputs, "densityUnit");
-    NotedNumbers numbers(symbolsFrom(symbols));
-    Converter converter(numbers);
-    std::string text;
-    ConversionFailure failure;
-    const bool converted =
-        converter.convert({value, fromUnit, toUnit, density, densityUnit}, text, failure);
-    return resultObject(converted, text, numbers, failure);
+    return conversionResult(symbols, [&](Converter& converter, std::string& text,
+                                         ConversionFailure& failure) {
+        return converter.convert({value, fromUnit, toUnit, density, densityUnit}, text, failure);
+    });
 }
 
 val convertDensityTexts(val inputs, val symbols) {
     const std::string value = textOf(inputs, "value");
     const std::string fromUnit = textOf(inputs, "fromUnit");
     const std::string toUnit = textOf(inputs, "toUnit");
-    NotedNumbers numbers(symbolsFrom(symbols));
-    Converter converter(numbers);
-    std::string text;
-    ConversionFailure failure;
-    const bool converted = converter.convertDensity({value, fromUnit, toUnit}, text, failure);
-    return resultObject(converted, text, numbers, failure);
+    return conversionResult(
+        symbols, [&](Converter& converter, std::string& text, ConversionFailure& failure) {
+            return converter.convertDensity({value, fromUnit, toUnit}, text, failure);
+        });
 }
 
 std::string formatNumber(double number, int decimals, val symbols) {
