@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "engine/engine.h"
+#include "engine/detail/unitlookup.h"
+#include "engine/detail/unitrow.h"
 
 #include <cstdint>
 
@@ -67,12 +68,22 @@ int find(const NameTable<N>& table, const std::array<std::string_view, N>& names
 
 } // namespace
 
-int viscosityUnitIndex(std::string_view name) noexcept {
+int detail::viscosityPlace(std::string_view name) noexcept {
     return find(viscosityTable, viscosityUnits, name);
 }
 
-int densityUnitIndex(std::string_view name) noexcept {
+int detail::densityPlace(std::string_view name) noexcept {
     return find(densityTable, densityUnits, name);
+}
+
+Unit Unit::viscosity(std::string_view name) noexcept {
+    const int place = detail::viscosityPlace(name);
+    return place < 0 ? Unit() : Unit(&detail::viscosityRows[static_cast<std::size_t>(place)]);
+}
+
+Unit Unit::density(std::string_view name) noexcept {
+    const int place = detail::densityPlace(name);
+    return place < 0 ? Unit() : Unit(&detail::densityRows[static_cast<std::size_t>(place)]);
 }
 
 } // namespace tarnwick

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/detail/unitscan.h"
+#include "engine/detail/unitlookup.h"
 #include "engine/engine.h"
 
 #include <gtest/gtest.h>
@@ -44,8 +44,8 @@ TEST(UnitLookup, FindsExactlyTheListedNames) {
         {"m^2/s\0"sv, -1, -1}, {"lb/(ft.h)", 2, -1}, {"lb/(ft.x)", -1, -1},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(viscosityUnitIndex(row.name), row.viscosity) << row.name;
-        EXPECT_EQ(densityUnitIndex(row.name), row.density) << row.name;
+        EXPECT_EQ(detail::viscosityPlace(row.name), row.viscosity) << row.name;
+        EXPECT_EQ(detail::densityPlace(row.name), row.density) << row.name;
     }
 }
 
@@ -71,8 +71,8 @@ TEST(UnitLookup, AgreesWithASearchFromTheFront) {
         }
     }
     for (const std::string& name : names) {
-        EXPECT_EQ(viscosityUnitIndex(name), detail::scanForUnit(viscosityUnits, name)) << name;
-        EXPECT_EQ(densityUnitIndex(name), detail::scanForUnit(densityUnits, name)) << name;
+        EXPECT_EQ(detail::viscosityPlace(name), detail::scanForUnit(viscosityUnits, name)) << name;
+        EXPECT_EQ(detail::densityPlace(name), detail::scanForUnit(densityUnits, name)) << name;
     }
 }
 
