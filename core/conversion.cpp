@@ -6,6 +6,8 @@
 #include "core/unitcache.h"
 #include "core/unitnames.h"
 
+#include <array>
+
 namespace tarnwick {
 namespace {
 
@@ -27,10 +29,25 @@ const UnitInput& unitOf(const ConversionRequest& request, Input input) {
                                     : request.densityUnit;
 }
 
+// The window's checks split in two, each in the table's order: those of
+// the texts (whether a number is one), made when they are read, and those of
+// the request.
+template <std::size_t N>
+constexpr std::array<InputCheck, N> checksWhere(bool numeric) {
+    std::array<InputCheck, N> checks{};
+    std::size_t count = 0;
+    for (const InputCheck& check : inputChecks)
+        if ((check.rule == Rule::numeric) == numeric)
+            checks[count++] = check;
+    return checks;
+}
+constexpr auto textChecks = checksWhere<2>(true);
+constexpr auto requestChecks = checksWhere<inputChecks.size() - 2>(false);
+
 bool fails(const InputCheck& check, const ConversionRequest& request) {
     switch (check.rule) {
     case Rule::numeric:
-        return false; // the texts' own check, made when they are read
+        return false;
     case Rule::positive:
         return !((check.input == Input::value ? request.value : request.density) > 0);
     case Rule::unitGiven:
@@ -51,9 +68,7 @@ OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
                                             const NumberStyle& numbers,
                                             ConversionUnitCache* units) {
     ConversionRequest request;
-    for (const InputCheck& check : inputChecks) {
-        if (check.rule != Rule::numeric)
-            continue;
+    for (const InputCheck& check : textChecks) {
         const bool isValue = check.input == Input::value;
         const std::optional<double> number = numbers.parse(isValue ? texts.value : texts.density);
         if (!number)
@@ -69,7 +84,7 @@ OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
 }
 
 std::optional<ConversionFailure> firstInputProblem(const ConversionRequest& request) {
-    for (const InputCheck& check : inputChecks)
+    for (const InputCheck& check : requestChecks)
         if (fails(check, request))
             return failureOf(check);
     return std::nullopt;

@@ -9,14 +9,15 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 namespace tarnwick {
 
-// The units of one column: a small table of the texts seen. Once it is
-// full, further texts are found by name each time (a file with that many
-// distinct unit texts is mostly failing rows).
+// The units of one column: a small table of the texts seen, each kept with
+// the unit it names. A text longer than every listed name names none and is
+// not kept; once the table is full, further texts are found by name each
+// time (a file with that many distinct unit texts is mostly failing rows).
 class UnitCache {
 public:
     explicit UnitCache(UnitList list)
@@ -25,17 +26,17 @@ public:
     UnitInput find(std::string_view text);
 
 private:
-    static constexpr std::size_t slots = 64;
-    static constexpr std::size_t kept = 48;
+    static constexpr std::size_t slotBits = 6;
+    static constexpr std::size_t kept = 48; // of 64 slots, so that a search ends soon
 
     struct Entry {
-        std::string text;
+        std::uint64_t key = 0; // 0: unused
+        std::array<char, 16> text{};
         Unit unit;
-        bool used = false;
     };
 
     UnitList m_list;
-    std::array<Entry, slots> m_entries;
+    std::array<Entry, std::size_t(1) << slotBits> m_entries{};
     std::size_t m_count = 0;
 };
 

@@ -13,7 +13,7 @@ using detail::UnitRow;
 // A plain unit's factor into "g/cm^3" or out of it; the pivots pass the
 // value unchanged, and anything else gives 0.
 double plain(double value, Unit unit, bool toGcm3) {
-    if (!unit.known() || unit.kind() != UnitKind::density)
+    if (!unit.known() || unit.row()->kind != UnitKind::density)
         return 0;
     const UnitRow& row = *unit.row();
     if (row.pivot)

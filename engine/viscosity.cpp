@@ -11,7 +11,7 @@ using detail::Formula;
 using detail::UnitRow;
 
 bool isKinematic(Unit unit) {
-    return unit.known() && unit.kind() == UnitKind::kinematic;
+    return unit.known() && unit.row()->kind == UnitKind::kinematic;
 }
 
 // A kinematic factor: its formula in the fluid density, expressed in the

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Finding a unit's place in its list. The hashed lookup (unitindex.cpp) and
-// the plain way, which it must agree with; tests compare the two.
+// Finding a unit's place in its list.
 #pragma once
 
 #include <algorithm>
@@ -14,6 +13,7 @@ namespace tarnwick::detail {
 int viscosityPlace(std::string_view name) noexcept;
 int densityPlace(std::string_view name) noexcept;
 
+// A plain search from the front.
 template <std::size_t N>
 int scanForUnit(const std::array<std::string_view, N>& names, std::string_view name) {
     if (name.empty())

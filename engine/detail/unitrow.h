@@ -48,7 +48,7 @@ const UnitRow* apiRow();
 const UnitRow* baumeRow();
 
 inline bool isGravityScale(Unit unit) {
-    return unit.known() && unit.kind() == UnitKind::gravityScale;
+    return unit.known() && unit.row()->kind == UnitKind::gravityScale;
 }
 
 } // namespace tarnwick::detail

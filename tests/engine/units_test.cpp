@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -46,33 +45,6 @@ TEST(UnitLookup, FindsExactlyTheListedNames) {
     for (const auto& row : rows) {
         EXPECT_EQ(detail::viscosityPlace(row.name), row.viscosity) << row.name;
         EXPECT_EQ(detail::densityPlace(row.name), row.density) << row.name;
-    }
-}
-
-// The hashed lookup against the plain search, on every listed name and on
-// names one letter, one letter more or one letter less away from them,
-// which are the ones that land in a listed name's slot.
-TEST(UnitLookup, AgreesWithASearchFromTheFront) {
-    std::vector<std::string> names;
-    for (const auto& list :
-         {std::vector<std::string_view>(viscosityUnits.begin(), viscosityUnits.end()),
-          std::vector<std::string_view>(densityUnits.begin(), densityUnits.end())}) {
-        for (const std::string_view unit : list) {
-            const std::string name(unit);
-            names.push_back(name);
-            names.push_back(name + "x");
-            if (!name.empty())
-                names.push_back(name.substr(0, name.size() - 1));
-            for (std::size_t i = 0; i < name.size(); ++i) {
-                std::string changed = name;
-                changed[i] = static_cast<char>(changed[i] ^ 0x20);
-                names.push_back(changed);
-            }
-        }
-    }
-    for (const std::string& name : names) {
-        EXPECT_EQ(detail::viscosityPlace(name), detail::scanForUnit(viscosityUnits, name)) << name;
-        EXPECT_EQ(detail::densityPlace(name), detail::scanForUnit(densityUnits, name)) << name;
     }
 }
 
