@@ -20,7 +20,7 @@ namespace tarnwick {
 class ConversionUnitCache;
 
 // A unit as the user gave it, and the unit that names (none when it names
-// no listed unit).
+// no listed unit). The text is a view: it must outlive the request.
 struct UnitInput {
     std::string_view text;
     Unit unit;
