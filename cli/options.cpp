@@ -23,7 +23,7 @@ std::optional<int> wholeNumber(const std::string& text, int low, int high) {
     return value;
 }
 
-void setMode(Reading& reading, Mode mode) {
+void setMode(ParsedArguments& reading, Mode mode) {
     if (reading.modeGiven && reading.options.mode != mode)
         throw UsageError("--all, --batch and --list-units cannot be combined");
     reading.options.mode = mode;
@@ -39,65 +39,68 @@ char oneCharacter(const std::string& text) {
 // Every option, once: the parser and --help are both made from it.
 constexpr OptionInfo options[] = {
     {"all", 0, "", "Modes", "convert VALUE to every unit of its kind, one a line", false, false,
-     [](Reading& r, const std::string&) { setMode(r, Mode::all); }},
+     [](ParsedArguments& r, const std::string&) { setMode(r, Mode::all); }},
     {"batch", 0, "", "Modes",
      "convert every row of FILE (CSV; standard input when\nFILE is missing or -) and write it "
      "back with the\nresult appended",
-     false, false, [](Reading& r, const std::string&) { setMode(r, Mode::batch); }},
+     false, false, [](ParsedArguments& r, const std::string&) { setMode(r, Mode::batch); }},
     {"list-units", 0, "", "Modes", "list the viscosity and the density units", false, false,
-     [](Reading& r, const std::string&) { setMode(r, Mode::listUnits); }},
+     [](ParsedArguments& r, const std::string&) { setMode(r, Mode::listUnits); }},
     {"densities", 0, "", "Modes",
      "convert densities between density units instead\n(VALUE FROM TO, --all VALUE FROM, or "
      "batch rows\nVALUE[,FROM[,TO]])",
-     false, false, [](Reading& r, const std::string&) { r.options.batch.densities = true; }},
+     false, false,
+     [](ParsedArguments& r, const std::string&) { r.options.batch.densities = true; }},
     {"density", 'd', "VALUE", "Density", "fluid density (default {density})", false, true,
-     [](Reading& r, const std::string& v) { r.options.batch.density = v; }},
+     [](ParsedArguments& r, const std::string& v) { r.options.batch.density = v; }},
     {"density-unit", 'u', "UNIT", "Density", "unit of the density (default \"{densityUnit}\")",
-     false, true, [](Reading& r, const std::string& v) { r.options.batch.densityUnit = v; }},
+     false, true,
+     [](ParsedArguments& r, const std::string& v) { r.options.batch.densityUnit = v; }},
     {"decimals", 0, "N", "Numbers", "digits after the decimal point, 0 to 17 (default {decimals})",
      false, false,
-     [](Reading& r, const std::string& v) {
+     [](ParsedArguments& r, const std::string& v) {
          const std::optional<int> decimals = wholeNumber(v, 0, 17);
          if (!decimals)
              throw UsageError("--decimals takes a whole number from 0 to 17, not '" + v + "'");
          r.options.decimals = *decimals;
      }},
     {"shortest", 0, "", "Numbers", "the shortest text that reads back as the same double", false,
-     false, [](Reading& r, const std::string&) { r.options.shortest = true; }},
+     false, [](ParsedArguments& r, const std::string&) { r.options.shortest = true; }},
     {"locale", 0, "", "Numbers",
      "read and write numbers under the regional settings\n(LC_ALL, LC_NUMERIC, LANG), as the "
      "window does",
-     false, false, [](Reading& r, const std::string&) { r.options.locale = true; }},
+     false, false, [](ParsedArguments& r, const std::string&) { r.options.locale = true; }},
     {"from", 0, "UNIT", "Batch", "unit for rows that have no FROM field", true, false,
-     [](Reading& r, const std::string& v) { r.options.batch.fromUnit = v; }},
+     [](ParsedArguments& r, const std::string& v) { r.options.batch.fromUnit = v; }},
     {"to", 0, "UNIT", "Batch", "unit wanted for rows that have no TO field", true, false,
-     [](Reading& r, const std::string& v) { r.options.batch.toUnit = v; }},
+     [](ParsedArguments& r, const std::string& v) { r.options.batch.toUnit = v; }},
     {"tsv", 0, "", "Batch",
      "tab-separated input and output (also for a FILE\nwhose name ends in .tsv)", true, false,
-     [](Reading& r, const std::string&) { r.options.tsv = true; }},
+     [](ParsedArguments& r, const std::string&) { r.options.tsv = true; }},
     {"delimiter", 0, "CHAR", "Batch",
      "the field separator, such as ';' for spreadsheets\nunder European settings (default ',';"
      " '\\t' for tab)",
-     true, false, [](Reading& r, const std::string& v) { r.options.delimiter = oneCharacter(v); }},
+     true, false,
+     [](ParsedArguments& r, const std::string& v) { r.options.delimiter = oneCharacter(v); }},
     {"header", 0, "", "Batch",
      "the first row is a header; it gets the field\n\"{resultName}\" (see --result-name)", true,
-     false, [](Reading& r, const std::string&) { r.options.batch.header = true; }},
+     false, [](ParsedArguments& r, const std::string&) { r.options.batch.header = true; }},
     {"value-column", 0, "N", "Batch",
      "take the value from column N (from 1); the units and\nthe density then come from the "
      "options only",
      true, false,
-     [](Reading& r, const std::string& v) {
+     [](ParsedArguments& r, const std::string& v) {
          r.options.batch.valueColumn = wholeNumber(v, 1, maxValueColumn);
          if (!r.options.batch.valueColumn)
              throw UsageError(
                  describe(valueColumnProblem(v), optionName(BatchOption::valueColumn)));
      }},
     {"result-name", 0, "NAME", "Batch", "name of the result field in the header", true, false,
-     [](Reading& r, const std::string& v) { r.options.batch.resultName = v; }},
+     [](ParsedArguments& r, const std::string& v) { r.options.batch.resultName = v; }},
     {"help", 'h', "", "", "show this help and exit", false, false,
-     [](Reading& r, const std::string&) { r.help = true; }},
+     [](ParsedArguments& r, const std::string&) { r.help = true; }},
     {"version", 'V', "", "", "show the version and exit", false, false,
-     [](Reading& r, const std::string&) { r.version = true; }},
+     [](ParsedArguments& r, const std::string&) { r.version = true; }},
 };
 
 // "--a, --b and --c"
@@ -140,7 +143,7 @@ const OptionInfo* findShort(char letter) {
     throw UsageError("unrecognized or ambiguous option '" + shown + "'");
 }
 
-void checkCombinations(const Reading& reading) {
+void checkCombinations(const ParsedArguments& reading) {
     const Options& o = reading.options;
     if (o.shortest && reading.wasGiven("decimals"))
         throw UsageError("--shortest and --decimals cannot be combined");
@@ -173,7 +176,7 @@ void checkCombinations(const Reading& reading) {
 
 const std::span<const OptionInfo> optionTable = options;
 
-bool Reading::wasGiven(std::string_view name) const {
+bool ParsedArguments::wasGiven(std::string_view name) const {
     return std::any_of(given.begin(), given.end(),
                        [name](const OptionInfo* option) { return option->name == name; });
 }
@@ -197,7 +200,7 @@ std::string_view optionName(BatchOption option) {
 }
 
 Options parseArguments(const std::vector<std::string>& arguments) {
-    Reading reading;
+    ParsedArguments reading;
     std::size_t i = 0;
     // The value of an option: the rest of its argument, or the next one.
     const auto valueFor = [&](const std::string& shown, std::optional<std::string> attached) {

@@ -13,8 +13,8 @@ namespace tarnwick::cli {
 
 struct OptionInfo;
 
-// What reading the command line keeps besides the options themselves.
-struct Reading {
+// The options read from the command line, and what was given.
+struct ParsedArguments {
     Options options;
     std::vector<const OptionInfo*> given; // in the order given
     bool modeGiven = false;
@@ -34,7 +34,7 @@ struct OptionInfo {
     std::string_view help;
     bool batchOnly;
     bool notWithDensities;
-    void (*apply)(Reading&, const std::string&);
+    void (*apply)(ParsedArguments&, const std::string&);
 };
 
 extern const std::span<const OptionInfo> optionTable;
