@@ -50,3 +50,31 @@ TEST(UnitLookup, FindsExactlyTheListedNames) {
 
 } // namespace
 } // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// Units found once convert as their names do; a unit of the other list, or
+// no unit, has no factor, and only one and the same unit returns the value.
+TEST(Units, ConvertAsTheirNamesDo) {
+    const Unit lbft3 = Unit::density("lb/ft^3");
+    const struct {
+        const char* name;
+        Unit from, to;
+        double expected;
+    } rows[] = {
+        {"cP to cSt", Unit::viscosity("cP"), Unit::viscosity("cSt"), 1.2484394506866419},
+        {"the same unit", Unit::viscosity("Poise"), Unit::viscosity("Poise"), 1},
+        {"a density unit has no viscosity factor", Unit::density("g/l"), Unit::viscosity("cP"), 0},
+        {"two units that are none are not the same", Unit(), Unit(), 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(convertViscosity(1, row.from, row.to, 50, lbft3), row.expected) << row.name;
+    EXPECT_EQ(convertDensity(3, Unit(), Unit()), 0);
+    EXPECT_EQ(Unit::viscosity("mm^2/s").name(), "mm^2/s");
+    EXPECT_EQ(Unit::density("deg API").kind(), UnitKind::gravityScale);
+    EXPECT_FALSE(Unit::viscosity("").known());
+}
+
+} // namespace
+} // namespace tarnwick
