@@ -64,6 +64,15 @@ test('numbers are written and read under the given symbols', () => {
   assert.throws(() => core.formatNumber(1, 18, plain), RangeError);
 });
 
+test('the defaults and the statuses come from the core', () => {
+  assert.deepEqual(JSON.parse(JSON.stringify(core.defaults())), {
+    density: '50', densityUnit: 'lb/ft^3', resultName: 'result', decimals: 8,
+    status: { allConverted: 0, someFailed: 1, cannotRun: 2 },
+  });
+  const names = [['DATA.TSV', true], ['a.tsv', true], ['.tsv', false], ['data.csv', false]];
+  for (const [name, tsv] of names) assert.equal(core.isTabSeparatedName(name), tsv, name);
+});
+
 // Runs a batch on input, read in slices of at most `slice` bytes.
 function runBatch(options, input, slice) {
   const written = [];
@@ -95,6 +104,11 @@ test('Batch writes the golden file byte for byte, in slices of any size', () => 
     assert.deepEqual(run.summary,
       { status: 1, rows: 6, failed: 2, note: 'no density given; using 50 lb/ft^3' });
   }
+});
+
+test('Batch reads a file named .TSV in capitals as tab-separated', () => {
+  const run = runBatch({ fileName: 'DATA.TSV', toUnit: 'cP' }, Buffer.from('1\tPa.s\n'), 100);
+  assert.equal(run.output.toString(), '1\tPa.s\t1000.00000000\n');
 });
 
 test('Batch refuses options no row could use, writing nothing', () => {
