@@ -41,7 +41,10 @@ UnitInput UnitCache::find(std::string_view text) {
     for (auto i = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15) >> (64 - slotBits));;
          i = (i + 1) & mask) {
         Entry& entry = m_entries[i];
-        if (entry.key == key && std::memcmp(entry.text.data(), text.data(), text.size()) == 0)
+        // An empty text's view may have no data at all, which the C
+        // functions must not be handed.
+        if (entry.key == key &&
+            (text.empty() || std::memcmp(entry.text.data(), text.data(), text.size()) == 0))
             return {text, entry.unit};
         if (entry.key != 0)
             continue;
@@ -49,7 +52,8 @@ UnitInput UnitCache::find(std::string_view text) {
             m_list == UnitList::viscosity ? Unit::viscosity(text) : Unit::density(text);
         if (m_count < kept) {
             entry.key = key;
-            std::memcpy(entry.text.data(), text.data(), text.size());
+            if (!text.empty())
+                std::memcpy(entry.text.data(), text.data(), text.size());
             entry.unit = unit;
             ++m_count;
         }
