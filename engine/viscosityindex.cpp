@@ -26,7 +26,10 @@ struct BasicValues {
 constexpr BasicValues basicValuesTable[] = {
 #include "viscosity-index-rows.inc"
 };
-static_assert(std::ranges::is_sorted(basicValuesTable, {}, &BasicValues::v100));
+constexpr bool byV100(const BasicValues& a, const BasicValues& b) {
+    return a.v100 < b.v100;
+}
+static_assert(std::is_sorted(std::begin(basicValuesTable), std::end(basicValuesTable), byV100));
 static_assert(std::begin(basicValuesTable)->v100 == 2 && std::rbegin(basicValuesTable)->v100 == 70);
 
 BasicValues basicValues(CheckedMath& m, double y) {
@@ -34,7 +37,9 @@ BasicValues basicValues(CheckedMath& m, double y) {
         return {y, m.sub(m.add(m.mul(0.8353, m.mul(y, y)), m.mul(14.67, y)), 216),
                 m.sub(m.add(m.mul(0.1684, m.mul(y, y)), m.mul(11.85, y)), 97)};
     // The last row at or below y; at a row, its own values untouched.
-    const auto* row = std::ranges::upper_bound(basicValuesTable, y, {}, &BasicValues::v100) - 1;
+    const auto* row = std::upper_bound(std::begin(basicValuesTable), std::end(basicValuesTable),
+                                       BasicValues{y, 0, 0}, byV100) -
+                      1;
     if (row->v100 == y)
         return *row;
     const BasicValues& next = row[1];
