@@ -3,12 +3,10 @@
 
 #include "engine/checkedmath.h"
 
-#include <stdexcept>
-
 namespace tarnwick::detail {
 
 void refuse(const char* message) {
-    throw std::domain_error(message);
+    throw ConversionError(ConversionError::Condition::OutOfRange, message);
 }
 
 double finiteInput(double x) {

@@ -2,6 +2,8 @@
 // Temperatures for the oil formulas: a value and the scale it is given in.
 #pragma once
 
+#include "engine/engine.h" // ConversionError
+
 #include <array>
 #include <string_view>
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // What a computation comes to, as one text a table row can state: the
-// result, or the text of the error it throws.
+// result, the words it is refused with, or the arithmetic condition it
+// throws.
 #pragma once
 
+#include "engine/engine.h"
+
 #include <fmt/format.h>
-#include <stdexcept>
 #include <string>
 #include <type_traits>
 
@@ -26,8 +28,11 @@ std::string outcome(Computation computation, Digits digits = Digits::eight) {
                                            : fmt::format("{:.8f}", result);
         else
             return result;
-    } catch (const std::exception& e) {
-        return e.what();
+    } catch (const ConversionError& e) {
+        // A refusal in its own words; an arithmetic condition in the engine's.
+        if (e.condition() == ConversionError::Condition::OutOfRange)
+            return e.what();
+        return "floating-point error: " + std::string(describe(e.condition()));
     }
 }
 
