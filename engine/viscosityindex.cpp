@@ -26,20 +26,21 @@ struct BasicValues {
 constexpr BasicValues basicValuesTable[] = {
 #include "viscosity-index-rows.inc"
 };
-constexpr bool byV100(const BasicValues& a, const BasicValues& b) {
-    return a.v100 < b.v100;
-}
-static_assert(std::is_sorted(std::begin(basicValuesTable), std::end(basicValuesTable), byV100));
+static_assert(std::is_sorted(std::begin(basicValuesTable), std::end(basicValuesTable),
+                             [](const BasicValues& a, const BasicValues& b) {
+                                 return a.v100 < b.v100;
+                             }));
 static_assert(std::begin(basicValuesTable)->v100 == 2 && std::rbegin(basicValuesTable)->v100 == 70);
 
 BasicValues basicValues(CheckedMath& m, double y) {
     if (y > 70)
         return {y, m.sub(m.add(m.mul(0.8353, m.mul(y, y)), m.mul(14.67, y)), 216),
                 m.sub(m.add(m.mul(0.1684, m.mul(y, y)), m.mul(11.85, y)), 97)};
-    // The last row at or below y; at a row, its own values untouched.
-    const auto* row = std::upper_bound(std::begin(basicValuesTable), std::end(basicValuesTable),
-                                       BasicValues{y, 0, 0}, byV100) -
-                      1;
+    // The last row at or below y; at a row (70 has no next one), its own values.
+    const auto* row =
+        std::upper_bound(std::begin(basicValuesTable), std::end(basicValuesTable), y,
+                         [](double v100, const BasicValues& r) { return v100 < r.v100; }) -
+        1;
     if (row->v100 == y)
         return *row;
     const BasicValues& next = row[1];

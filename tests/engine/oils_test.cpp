@@ -42,16 +42,14 @@ TEST(ViscosityAt, FollowsTheLineThroughTwoPoints) {
         std::string_view expected;
     } rows[] = {
         {"ISO VG 32 at 60 C", {C(40), 32}, {C(100), 5.4}, C(60), "15.18589283"},
-        {"a point given in kelvin", {K(313.15), 32}, {C(100), 5.4}, C(60), "15.18589283"},
         {"the points in either order", {C(100), 5.4}, {C(40), 32}, C(60), "15.18589283"},
-        {"ISO VG 68 at 80 C", {C(40), 68}, {C(100), 8.7}, C(80), "14.72325733"},
         {"degrees Fahrenheit", {F(100), 150}, {F(210), 14.5}, F(150), "41.69031067"},
         {"back at the first point", {C(40), 32}, {C(100), 5.4}, C(40), "32.00000000"},
         {"far below the points", {C(40), 32}, {C(100), 5.4}, C(-20), "2291.47169297"},
         {"far above them", {C(40), 32}, {C(100), 5.4}, C(200), "1.39561210"},
         {"low viscosities, with the extra terms", {C(20), 1}, {C(80), 0.5}, C(120), "0.35895657"},
         {"a flat line stays flat", {C(40), 10}, {C(100), 10}, C(200), "10.00000000"},
-        {"the back formula's own error at 1 cSt", {C(40), 1}, {C(100), 1}, C(0), "0.99994932"},
+        {"flat, the points reversed", {C(100), 1}, {C(40), 1}, C(0), "0.99994932"},
         {"equal temperatures",
          {C(40), 32},
          {K(313.15), 5.4},
@@ -87,6 +85,7 @@ TEST(TemperatureReaching, AnswersInTheFirstPointsScale) {
         {"beyond the points", 1000, {C(40), 32}, {C(100), 5.4}, "-12.22751371 C"},
         {"a flat line", 5, {C(40), 10}, {C(100), 10}, flat},
         {"a viscosity too low", 0.1, {C(40), 32}, {C(100), 5.4}, tooLow},
+        {"a negative viscosity", -1, {C(40), 32}, {C(100), 5.4}, notAboveZero},
         {"a rising line", 10, {C(40), 5.4}, {C(100), 32}, rising},
     };
     for (const auto& r : rows)
@@ -115,7 +114,6 @@ TEST(ViscosityIndex, FollowsD2270) {
         {"at H itself, 100 by procedure A", 28.975, 5.05, "100.00000000 100"},
         {"the table's last row", 1000, 70, "137.99278665 138"},
         {"above the table, the two formulas", 150, 70.5, "459.35867982 459"},
-        {"far above it", 400, 80, "279.80746841 280"},
         {"below 2 cSt at 100 C", 7, 1.99,
          "the viscosity index is not defined below 2 cSt at 100 C"},
         {"no viscosity at 40 C", 0, 5, notAboveZero},
@@ -176,7 +174,6 @@ TEST(Blend, MixesBlendingNumbersByMassFraction) {
     } rows[] = {
         {"half and half", 10, 100, 0.5, "26.67240611"},
         {"a quarter of the heavier oil", 10, 100, 0.25, "15.77379666"},
-        {"the oils in either order", 100, 10, 0.5, "26.67240611"},
         {"two grades", 46, 68, 0.3, "51.53374813"},
         {"just above 0.2 cSt", 0.21, 1000, 0.5, "0.49977053"},
         {"none of the second oil", 747202.08825362, 100, 0, "747202.08825362"},
