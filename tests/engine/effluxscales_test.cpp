@@ -9,18 +9,11 @@
 namespace tarnwick {
 namespace {
 
+using testing::C;
 using testing::Digits;
+using testing::F;
+using testing::K;
 using testing::outcome;
-
-constexpr Temperature C(double t) {
-    return {t, TemperatureScale::Celsius};
-}
-constexpr Temperature F(double t) {
-    return {t, TemperatureScale::Fahrenheit};
-}
-constexpr Temperature K(double t) {
-    return {t, TemperatureScale::Kelvin};
-}
 
 constexpr auto none = std::nullopt;
 constexpr char absoluteZero[] = "temperatures at or below absolute zero are not defined";

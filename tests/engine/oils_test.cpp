@@ -10,17 +10,10 @@
 namespace tarnwick {
 namespace {
 
+using testing::C;
+using testing::F;
+using testing::K;
 using testing::outcome;
-
-constexpr Temperature C(double t) {
-    return {t, TemperatureScale::Celsius};
-}
-constexpr Temperature F(double t) {
-    return {t, TemperatureScale::Fahrenheit};
-}
-constexpr Temperature K(double t) {
-    return {t, TemperatureScale::Kelvin};
-}
 
 constexpr char notAboveZero[] = "kinematic viscosities at or below zero are not defined";
 constexpr char tooLow[] = "ASTM D341 is not defined for kinematic viscosities this low";

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "engine/temperature.h"
 
 #include <fmt/format.h>
 #include <string>
@@ -34,6 +35,17 @@ std::string outcome(Computation computation, Digits digits = Digits::eight) {
             return e.what();
         return "floating-point error: " + std::string(describe(e.condition()));
     }
+}
+
+// Temperatures as rows write them: C(40), F(210), K(372.04).
+constexpr Temperature C(double t) {
+    return {t, TemperatureScale::Celsius};
+}
+constexpr Temperature F(double t) {
+    return {t, TemperatureScale::Fahrenheit};
+}
+constexpr Temperature K(double t) {
+    return {t, TemperatureScale::Kelvin};
 }
 
 } // namespace tarnwick::testing
