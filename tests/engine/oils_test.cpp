@@ -39,7 +39,6 @@ TEST(ViscosityAt, FollowsTheLineThroughTwoPoints) {
         {"degrees Fahrenheit", {F(100), 150}, {F(210), 14.5}, F(150), "41.69031067"},
         {"back at the first point", {C(40), 32}, {C(100), 5.4}, C(40), "32.00000000"},
         {"far below the points", {C(40), 32}, {C(100), 5.4}, C(-20), "2291.47169297"},
-        {"far above them", {C(40), 32}, {C(100), 5.4}, C(200), "1.39561210"},
         {"low viscosities, with the extra terms", {C(20), 1}, {C(80), 0.5}, C(120), "0.35895657"},
         {"a flat line stays flat", {C(40), 10}, {C(100), 10}, C(200), "10.00000000"},
         {"flat, the points reversed", {C(100), 1}, {C(40), 1}, C(0), "0.99994932"},
@@ -101,7 +100,6 @@ TEST(ViscosityIndex, FollowsD2270) {
         {"the standard's example of procedure A", 73.30, 8.86, "92.42964725 92"},
         {"its first example of procedure B", 22.83, 5.05, "156.42348293 156"},
         {"its second example of procedure B", 53.47, 7.80, "111.30701701 111"},
-        {"ISO VG 32 with 5.4 cSt at 100 C", 32, 5.4, "102.21266298 102"},
         {"at L itself, index 0", 7.994, 2, "0.00000000 0"},
         {"between two rows, interpolated", 10, 2.05, "-100.59772863 -101"},
         {"at H itself, 100 by procedure A", 28.975, 5.05, "100.00000000 100"},
@@ -167,7 +165,6 @@ TEST(Blend, MixesBlendingNumbersByMassFraction) {
     } rows[] = {
         {"half and half", 10, 100, 0.5, "26.67240611"},
         {"a quarter of the heavier oil", 10, 100, 0.25, "15.77379666"},
-        {"two grades", 46, 68, 0.3, "51.53374813"},
         {"just above 0.2 cSt", 0.21, 1000, 0.5, "0.49977053"},
         {"none of the second oil", 747202.08825362, 100, 0, "747202.08825362"},
         {"all of it", 10, 123456.789012345, 1, "123456.78901235"},
@@ -185,7 +182,6 @@ TEST(Blend, MixesBlendingNumbersByMassFraction) {
     } targets[] = {
         {"30 cSt from 10 and 100", 10, 100, 30, "0.55124835"},
         {"the oils in either order", 100, 10, 30, "0.44875165"},
-        {"between two grades", 46, 68, 55, "0.46835219"},
         {"the first oil alone", 10, 100, 10, "0.00000000"},
         {"the second oil alone", 10, 100, 100, "1.00000000"},
         {"a target above both", 10, 100, 101, between},
