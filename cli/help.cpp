@@ -20,6 +20,9 @@ the end of a row come from the options. Every row is written out, in order,
 with one more field, the result; a row that fails gets an empty result and a
 message "line N: ..." on standard error, and the run goes on.
 
+With --batch, --viscosity-index, --grade and --temperature (with T) read rows
+of their operands (V40,V100; V40; T1,V1,T2,V2,T) and append the answer.
+
 When a conversion needs the density and none is given, {density} {densityUnit} is used and
 standard error says so once. A density to convert with --densities must be
 above zero, except in "deg API" and "deg Baume".
@@ -34,6 +37,8 @@ Examples:
   tarnwick-convert --densities 30 "deg API" kg/m^3
   tarnwick-convert --batch samples.csv --header --to cP > samples-cP.csv
   tarnwick-convert --locale --delimiter ';' --batch werte.csv
+  tarnwick-convert --temperature 40C 32 100C 5.4 60C
+  tarnwick-convert --viscosity-index --batch --header lab.csv
 )";
 
 // The defaults in the help's words, from where they are defined.
@@ -65,10 +70,17 @@ std::string helpText() {
     std::string text = R"(Usage: tarnwick-convert [OPTION]... VALUE FROM TO
   or:  tarnwick-convert [OPTION]... --all VALUE FROM
   or:  tarnwick-convert [OPTION]... --batch [FILE]
+  or:  tarnwick-convert [OPTION]... --temperature T1 V1 T2 V2 T
+  or:  tarnwick-convert [OPTION]... --temperature T1 V1 T2 V2 --reaching V
+  or:  tarnwick-convert [OPTION]... --viscosity-index V40 V100
+  or:  tarnwick-convert [OPTION]... --grade V40
+  or:  tarnwick-convert [OPTION]... --blend V1 V2 F
+  or:  tarnwick-convert [OPTION]... --blend V1 V2 --target V
   or:  tarnwick-convert --list-units
 Convert a viscosity VALUE from unit FROM to unit TO at a fluid density, with
 the same rules, checks and messages as the Tarnwick window; or, with
---densities, a density from one density unit to another.
+--densities, a density from one density unit to another; or answer a question
+about an oil from its kinematic viscosities in cSt.
 )";
     std::string_view group = "-";
     for (const OptionInfo& option : optionTable) {

@@ -19,21 +19,28 @@ std::string_view orEmpty(const std::optional<std::string>& value) {
     return value ? std::string_view(*value) : std::string_view();
 }
 
-class Batch {
+// The window's conversion of each row: VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]],
+// the fields a row lacks from the options.
+class ConversionRows final : public RowOperation {
 public:
-    Batch(const BatchOptions& options, const NumberStyle& numbers, BatchReport& report)
+    ConversionRows(const BatchOptions& options, const NumberStyle& numbers, BatchReport& report)
         : m_options(options)
         , m_numbers(numbers)
         , m_report(report)
         , m_units(options.densities) {}
 
-    BatchOutcome run(ByteSource& input, ByteSink& output);
+    std::optional<ConversionFailure> appendResult(std::span<const std::string_view> fields,
+                                                  std::string& out) override {
+        const OrFailure<double> converted = convertFields(fields);
+        if (!converted)
+            return converted.failure();
+        m_numbers.append(out, *converted);
+        return std::nullopt;
+    }
+    bool writesPlainText() const override { return m_numbers.writesPlainText(); }
 
 private:
-    bool convertRecord(const Record& record, std::string& result, std::string& failure);
-    OrFailure<double> convertFields(const Record& record);
-    void writeRow(RecordWriter& writer, const Record& record, std::string_view result,
-                  bool resultIsPlain);
+    OrFailure<double> convertFields(std::span<const std::string_view> fields);
 
     const BatchOptions& m_options;
     const NumberStyle& m_numbers;
@@ -43,8 +50,26 @@ private:
     DefaultDensityNote m_densityNote;
 };
 
-OrFailure<double> Batch::convertFields(const Record& record) {
-    const auto& fields = record.fields;
+class Batch {
+public:
+    Batch(const BatchOptions& options, RowOperation& rows, BatchReport& report)
+        : m_options(options)
+        , m_rows(rows)
+        , m_report(report) {}
+
+    BatchOutcome run(ByteSource& input, ByteSink& output);
+
+private:
+    bool convertRecord(const Record& record, std::string& result, std::string& failure);
+    void writeRow(RecordWriter& writer, const Record& record, std::string_view result,
+                  bool resultIsPlain);
+
+    const BatchOptions& m_options;
+    RowOperation& m_rows;
+    BatchReport& m_report;
+};
+
+OrFailure<double> ConversionRows::convertFields(std::span<const std::string_view> fields) {
     const auto field = [&](std::size_t index, std::string_view otherwise) {
         return !m_options.valueColumn && index < fields.size() ? fields[index] : otherwise;
     };
@@ -94,13 +119,12 @@ bool Batch::convertRecord(const Record& record, std::string& result, std::string
                   " bytes; its fields are not kept";
         return false;
     }
-    const OrFailure<double> converted = convertFields(record);
-    if (converted) {
-        m_numbers.append(result, *converted);
-        return true;
+    if (const std::optional<ConversionFailure> problem =
+            m_rows.appendResult(record.fields, result)) {
+        failure = withoutTrailingBlanks(problem->message);
+        return false;
     }
-    failure = withoutTrailingBlanks(converted.failure().message);
-    return false;
+    return true;
 }
 
 void Batch::writeRow(RecordWriter& writer, const Record& record, std::string_view result,
@@ -150,7 +174,7 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
                 outcome.status = BatchOutcome::Status::someFailed;
             }
         }
-        writeRow(writer, record, result, !header && m_numbers.writesPlainText());
+        writeRow(writer, record, result, !header && m_rows.writesPlainText());
         // A last line without a line break gets one, like the lines before it.
         writer.endRecord(record.terminator.empty() ? lastTerminator : record.terminator);
     }
@@ -180,9 +204,15 @@ ExitStatus exitStatus(BatchOutcome::Status status) {
     return ExitStatus::cannotRun;
 }
 
+BatchOutcome runBatch(const BatchOptions& options, RowOperation& rows, ByteSource& input,
+                      ByteSink& output, BatchReport& report) {
+    return Batch(options, rows, report).run(input, output);
+}
+
 BatchOutcome convertBatch(const BatchOptions& options, const NumberStyle& numbers,
                           ByteSource& input, ByteSink& output, BatchReport& report) {
-    return Batch(options, numbers, report).run(input, output);
+    ConversionRows rows(options, numbers, report);
+    return runBatch(options, rows, input, output, report);
 }
 
 } // namespace tarnwick

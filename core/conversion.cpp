@@ -13,16 +13,6 @@ namespace {
 
 using Rule = InputCheck::Rule;
 
-// A result that cannot be computed is a failure with the window's words.
-template <typename Conversion>
-OrFailure<double> computed(Conversion&& conversion) {
-    try {
-        return conversion();
-    } catch (const ConversionError& error) {
-        return ConversionFailure{std::nullopt, cannotComputeMessage(error)};
-    }
-}
-
 const UnitInput& unitOf(const ConversionRequest& request, Input input) {
     return input == Input::fromUnit ? request.from
            : input == Input::toUnit ? request.to
