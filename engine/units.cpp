@@ -116,6 +116,15 @@ constexpr std::array<UnitRow, 25> viscosityRows{{
         [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 1000), 1000); }),
 }};
 
+// Readings turned into cSt and back by functions of the reading and a
+// temperature; the other four scales join as rows like this one.
+constexpr std::array<UnitRow, 1> effluxScaleRows{{
+    {.name = "SUS",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = sayboltUniversalToCentistokes,
+     .fromPivotAt = centistokesToSayboltUniversal},
+}};
+
 namespace {
 
 // Each row stands where its name stands in the list the user sees.
@@ -131,12 +140,16 @@ static_assert(inListOrder(viscosityRows, viscosityUnits));
 static_assert(inListOrder(densityRows, densityUnits));
 static_assert(gcm3.name == "g/cm^3" && lbft3.name == "lb/ft^3");
 static_assert(viscosityRows[0].name == "cP" && densityRows[10].name == "SG (rel. Water)");
+static_assert(viscosityRows[16].name == "cSt");
 static_assert(densityRows[8].name == "deg API" && densityRows[9].name == "deg Baume");
 
 } // namespace
 
 const UnitRow* centipoiseRow() {
     return &viscosityRows[0];
+}
+const UnitRow* centistokesRow() {
+    return &viscosityRows[16];
 }
 const UnitRow* specificGravityRow() {
     return &densityRows[10];
