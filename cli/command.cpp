@@ -3,6 +3,7 @@
 
 #include "cli/optiontable.h"
 #include "cli/platform.h"
+#include "core/temperaturetext.h"
 #include "engine/engine.h"
 
 #include <cerrno>
@@ -17,16 +18,18 @@ bool fails(const ConversionFailure& problem, std::string& failure) {
     return false;
 }
 
-// The texts of one conversion: VALUE and FROM from the operands, and the
-// options' density or the default one.
-ConversionTexts textsOf(const Options& options, std::string_view to) {
+// The texts of one conversion: VALUE and FROM from the operands, the
+// options' density or the default one, and the temperature, which has passed
+// atProblem().
+ConversionTexts textsOf(const Options& options, std::string_view to, const NumberStyle& numbers) {
     const BatchOptions& o = options.batch;
     return {options.operands[0],
             options.operands[1],
             to,
             o.density ? std::string_view(*o.density) : defaultDensityText(),
             o.densityUnit ? std::string_view(*o.densityUnit) : defaultDensityUnitName(),
-            o.density.has_value()};
+            o.density.has_value(),
+            o.at ? readTemperature(*o.at, numbers) : std::nullopt};
 }
 
 } // namespace
@@ -62,7 +65,7 @@ int ConversionCommand::single() {
         converted =
             request ? convert(*request, result, failure) : fails(request.failure(), failure);
     } else {
-        const auto request = readConversion(textsOf(m_options, to), *m_numbers);
+        const auto request = readConversion(textsOf(m_options, to, *m_numbers), *m_numbers);
         converted =
             request ? convert(*request, result, failure) : fails(request.failure(), failure);
     }
@@ -92,7 +95,7 @@ int ConversionCommand::all() {
             density = *read;
         checked = read ? convert(*density, result, failure) : fails(read.failure(), failure);
     } else {
-        const auto read = readConversion(textsOf(m_options, from), *m_numbers);
+        const auto read = readConversion(textsOf(m_options, from, *m_numbers), *m_numbers);
         if (read)
             viscosity = *read;
         checked = read ? convert(*viscosity, result, failure) : fails(read.failure(), failure);

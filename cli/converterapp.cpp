@@ -7,6 +7,7 @@
 #include "cli/platform.h"
 #include "core/batch.h"
 #include "core/conversion.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
 
 #include <cerrno>
@@ -26,6 +27,9 @@ int listUnits(std::FILE* output) {
     text += "\nDensity units\n";
     for (const std::string_view unit : densityUnits)
         text.append(unit).append("\n");
+    text += "\nEfflux scales\n";
+    for (const EffluxScale& scale : effluxScales)
+        text.append(scale.name).append("\n");
     std::fputs(text.c_str(), output);
     return ExitStatus::allConverted;
 }
@@ -83,6 +87,14 @@ int runConverter(const std::vector<std::string>& arguments, std::FILE* input, st
         std::unique_ptr<NumberStyle> whole;
         if (options.oil == OilQuestion::viscosityIndex && !options.decimalsGiven)
             whole = numbersFor(options, 0, userSymbols, errors);
+        // A temperature serves every conversion of the run; a batch checks
+        // it with its other options.
+        if (const auto problem = atProblem(options.batch.at, *numbers);
+            problem && options.mode != Options::Mode::batch) {
+            std::fprintf(errors, "%s: %s\n", programName.data(),
+                         describe(*problem, optionName(problem->option)).c_str());
+            return ExitStatus::cannotRun;
+        }
         ConversionCommand command(options, input, output, errors, std::move(numbers),
                                   std::move(whole));
         status = options.mode == Options::Mode::batch ? command.batch()

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view helpNotes = R"(
 Units are the exact names that --list-units shows, for example "cP", "Pa.s",
-"lbf.s/ft^2", "cSt", "ft^2/h" or "deg API"; quote names with blanks.
+"lbf.s/ft^2", "cSt", "ft^2/h", "SUS" or "deg API"; quote names with blanks.
 Without --locale, numbers are read and written with "." as decimal mark and
 no grouping (1.5, 2.5e3), and results show {decimalsInWords} decimals.
 
@@ -19,6 +19,11 @@ A batch row is VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]]; fields missing at
 the end of a row come from the options. Every row is written out, in order,
 with one more field, the result; a row that fails gets an empty result and a
 message "line N: ..." on standard error, and the run goes on.
+
+SUS, SFS, "Redwood 1", "Redwood 2" and "deg Engler" are efflux scale readings,
+converted through cSt at the temperature of --at: Saybolt Universal and Furol
+seconds by ASTM D2161's equations, Redwood No. 1 and No. 2 seconds and Engler
+degrees by the classic empirical formulas, which are good to a few per cent.
 
 With --batch, --viscosity-index, --grade and --temperature (with T) read rows
 of their operands (V40,V100; V40; T1,V1,T2,V2,T) and append the answer.
@@ -37,6 +42,7 @@ Examples:
   tarnwick-convert --densities 30 "deg API" kg/m^3
   tarnwick-convert --batch samples.csv --header --to cP > samples-cP.csv
   tarnwick-convert --locale --delimiter ';' --batch werte.csv
+  tarnwick-convert --at 210F 100 SUS cSt
   tarnwick-convert --temperature 40C 32 100C 5.4 60C
   tarnwick-convert --viscosity-index --batch --header lab.csv
 )";

@@ -142,6 +142,8 @@ void checkCombinations(const ParsedArguments& reading) {
         throw UsageError("--target goes with --blend");
     if (o.batch.densities && (o.batch.density || o.batch.densityUnit))
         throw UsageError(listOf(&OptionInfo::notWithDensities) + " do not go with --densities");
+    if (o.batch.densities && o.batch.at)
+        throw UsageError("--at does not go with --densities");
     const auto operands = o.operands.size();
     const bool tooMany =
         (o.mode == Mode::single && operands > 3) || (o.mode == Mode::all && operands > 2);

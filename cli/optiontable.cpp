@@ -84,6 +84,11 @@ constexpr OptionInfo options[] = {
     {"density-unit", 'u', "UNIT", "Density", "unit of the density (default \"{densityUnit}\")",
      false, true,
      [](ParsedArguments& r, const std::string& v) { r.options.batch.densityUnit = v; }},
+    {"at", 0, "TEMP", "Efflux scales",
+     "the temperature that SUS and SFS readings are taken\nat, such as 210F or 98.9C (default 100F "
+     "for SUS,\n"
+     "122F for SFS; SFS has 122F and 210F only)",
+     false, false, [](ParsedArguments& r, const std::string& v) { r.options.batch.at = v; }},
     {"decimals", 0, "N", "Numbers", "digits after the decimal point, 0 to 17 (default {decimals})",
      false, false,
      [](ParsedArguments& r, const std::string& v) {
@@ -150,6 +155,8 @@ std::string_view optionName(BatchOption option) {
         return "--delimiter";
     case BatchOption::valueColumn:
         return "--value-column";
+    case BatchOption::at:
+        return "--at";
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "core/csv/reader.h"
 #include "core/csv/writer.h"
 #include "core/inputchecks.h"
+#include "core/temperaturetext.h"
 #include "core/unitcache.h"
 #include "core/unitnames.h"
 #include "engine/engine.h"
@@ -27,7 +28,8 @@ public:
         : m_options(options)
         , m_numbers(numbers)
         , m_report(report)
-        , m_units(options.densities) {}
+        , m_units(options.densities)
+        , m_at(options.at ? readTemperature(*options.at, numbers) : std::nullopt) {}
 
     std::optional<ConversionFailure> appendResult(std::span<const std::string_view> fields,
                                                   std::string& out) override {
@@ -48,6 +50,7 @@ private:
     // Each distinct unit text of a column is found once for the whole file.
     ConversionUnitCache m_units;
     DefaultDensityNote m_densityNote;
+    std::optional<Temperature> m_at;
 };
 
 class Batch {
@@ -92,6 +95,7 @@ OrFailure<double> ConversionRows::convertFields(std::span<const std::string_view
     texts.toUnit = field(2, orEmpty(m_options.toUnit));
     texts.density = field(3, m_options.density ? *m_options.density : defaultDensityText());
     texts.densityGiven = m_options.density || (!m_options.valueColumn && fields.size() > 3);
+    texts.at = m_at;
     texts.densityUnit = field(4, m_options.densityUnit ? std::string_view(*m_options.densityUnit)
                                                        : defaultDensityUnitName());
     const OrFailure<ConversionRequest> request = readConversion(texts, m_numbers, &m_units);

@@ -5,6 +5,7 @@
 #include "core/numbers/plainnumber.h"
 #include "core/unitcache.h"
 #include "core/unitnames.h"
+#include "engine/effluxscales.h"
 
 #include <array>
 
@@ -54,6 +55,11 @@ UnitInput found(std::string_view text, UnitList list, UnitCache* cache) {
 
 } // namespace
 
+Unit viscosityUnit(std::string_view name) noexcept {
+    const Unit listed = Unit::viscosity(name);
+    return listed.known() ? listed : Unit::effluxScale(name);
+}
+
 OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
                                             const NumberStyle& numbers,
                                             ConversionUnitCache* units) {
@@ -70,6 +76,7 @@ OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
     request.densityUnit =
         found(texts.densityUnit, UnitList::density, units ? &units->densityUnit : nullptr);
     request.densityGiven = texts.densityGiven;
+    request.at = texts.at;
     return request;
 }
 
@@ -93,7 +100,7 @@ OrFailure<double> convert(const ConversionRequest& request) {
     }
     return computed([&] {
         return convertViscosity(request.value, request.from.unit, request.to.unit, request.density,
-                                request.densityUnit.unit);
+                                request.densityUnit.unit, request.at);
     });
 }
 

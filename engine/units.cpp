@@ -117,12 +117,28 @@ constexpr std::array<UnitRow, 25> viscosityRows{{
 }};
 
 // Readings turned into cSt and back by functions of the reading and a
-// temperature; the other four scales join as rows like this one.
-constexpr std::array<UnitRow, 1> effluxScaleRows{{
+// temperature, in the order of effluxScales.
+constexpr std::array<UnitRow, 5> effluxScaleRows{{
     {.name = "SUS",
      .kind = UnitKind::effluxScale,
      .toPivotAt = sayboltUniversalToCentistokes,
      .fromPivotAt = centistokesToSayboltUniversal},
+    {.name = "SFS",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = sayboltFurolToCentistokes,
+     .fromPivotAt = centistokesToSayboltFurol},
+    {.name = "Redwood 1",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = redwood1ToCentistokes,
+     .fromPivotAt = centistokesToRedwood1},
+    {.name = "Redwood 2",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = redwood2ToCentistokes,
+     .fromPivotAt = centistokesToRedwood2},
+    {.name = "deg Engler",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = englerToCentistokes,
+     .fromPivotAt = centistokesToEngler},
 }};
 
 namespace {
@@ -141,6 +157,14 @@ static_assert(inListOrder(densityRows, densityUnits));
 static_assert(gcm3.name == "g/cm^3" && lbft3.name == "lb/ft^3");
 static_assert(viscosityRows[0].name == "cP" && densityRows[10].name == "SG (rel. Water)");
 static_assert(viscosityRows[16].name == "cSt");
+static_assert([] {
+    for (std::size_t i = 0; i < effluxScales.size(); ++i)
+        if (effluxScaleRows[i].name != effluxScales[i].name ||
+            effluxScaleRows[i].toPivotAt != effluxScales[i].toCentistokes ||
+            effluxScaleRows[i].fromPivotAt != effluxScales[i].fromCentistokes)
+            return false;
+    return effluxScaleRows.size() == effluxScales.size();
+}());
 static_assert(densityRows[8].name == "deg API" && densityRows[9].name == "deg Baume");
 
 } // namespace

@@ -45,8 +45,8 @@ struct UnitRow {
 // no unit and never reached.
 extern const std::array<UnitRow, 25> viscosityRows;
 extern const std::array<UnitRow, 12> densityRows;
-// The efflux scales a unit can name so far.
-extern const std::array<UnitRow, 1> effluxScaleRows;
+// The efflux scales, in the order of effluxScales.
+extern const std::array<UnitRow, 5> effluxScaleRows;
 
 // The rows the rules name.
 const UnitRow* centipoiseRow();

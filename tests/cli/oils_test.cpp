@@ -134,6 +134,36 @@ INSTANTIATE_TEST_SUITE_P(
                     A{"--viscosity-index", "--shortest", "--decimals", "2", "73.3", "8.86"}, "",
                     usage("--shortest and --decimals cannot be combined"), 2}));
 
+// ASTM D2161's equations solved independently by bisection; the Redwood and
+// Engler formulas by hand.
+INSTANTIATE_TEST_SUITE_P(
+    EffluxScales, Command,
+    ::testing::Values(
+        CommandCase{"SayboltToCentistokes", A{"700", "SUS", "cSt"}, "151.08914752\n", "", 0},
+        CommandCase{"SayboltFrom", A{"40", "cSt", "SUS"}, "186.75400213\n", "", 0},
+        CommandCase{"SayboltAt210F", A{"--at", "210F", "1000", "cSt", "SUS"}, "4663.48543160\n", "",
+                    0},
+        CommandCase{"SayboltToDynamic", A{"100", "SUS", "cP"}, "16.43253143\n", testing::note, 0},
+        CommandCase{"FurolAt122F", A{"100", "SFS", "mm^2/s"}, "211.18109106\n", testing::note, 0},
+        CommandCase{"FurolAt210FInKelvin", A{"--at=372.04K", "100", "SFS", "cSt"}, "208.42423723\n",
+                    "", 0},
+        CommandCase{"RedwoodNo1BelowAHundred", A{"50", "Redwood 1", "cSt"}, "9.42000000\n", "", 0},
+        CommandCase{"RedwoodNo1FromAHundred", A{"150", "Redwood 1", "cSt"}, "36.71666667\n", "", 0},
+        CommandCase{"RedwoodNo2", A{"100", "Redwood 2", "cSt"}, "244.70000000\n", "", 0},
+        CommandCase{"EnglerFrom", A{"10", "cSt", "deg Engler"}, "1.83770576\n", "", 0},
+        CommandCase{"FurolAtAnotherTemperature", A{"--at", "150F", "100", "SFS", "cSt"}, "",
+                    failure("Saybolt Furol seconds are defined at 122 F and 210 F only"), 1},
+        CommandCase{"SayboltBelowItsLimit", A{"31", "SUS", "cSt"}, "",
+                    failure("Saybolt Universal seconds below 32 are not defined"), 1},
+        CommandCase{"EnglerBelowItsLimit", A{"0.5", "deg Engler", "cSt"}, "",
+                    failure("Engler degrees below 1 are not defined"), 1},
+        CommandCase{"ScaleInTheWrongCase", A{"100", "sus", "cSt"}, "",
+                    failure("unknown viscosity unit \"sus\" (did you mean \"SUS\"?)"), 1},
+        CommandCase{"AtWithoutScale", A{"--at", "210", "100", "SUS", "cSt"}, "",
+                    failure("--at takes a temperature such as 40C, 210F or 372.04K, not '210'"), 2},
+        CommandCase{"AtWithDensities", A{"--densities", "--at", "50C", "1", "g/l", "g/l"}, "",
+                    usage("--at does not go with --densities"), 2}));
+
 std::string line(int number, const std::string& message) {
     return failure("line " + std::to_string(number) + ": " + message);
 }
@@ -158,6 +188,12 @@ INSTANTIATE_TEST_SUITE_P(
         BatchCase{"GermanIndexes",
                   A{"--viscosity-index", "--locale", "--delimiter", ";", "--decimals", "2"},
                   "73,30;8,86\n", "73,30;8,86;92,43\n", "", 0, "de_DE"},
+        BatchCase{"ScaleReadings", A{"--at", "210F", "--to", "cSt"},
+                  "1000,cSt,SUS\n100,SFS\n30,SUS\n",
+                  "1000,cSt,SUS,4663.48543160\n100,SFS,208.42423723\n30,SUS,\n",
+                  line(3, "Saybolt Universal seconds below 32 are not defined"), 1},
+        BatchCase{"BadAt", A{"--at", "hot", "--from", "SUS"}, "100\n", "",
+                  failure("--at takes a temperature such as 40C, 210F or 372.04K, not 'hot'"), 2},
         BatchCase{"OptionOfAConversion", A{"--grade", "--to", "cSt"}, "68\n", "",
                   usage("--to does not go with --grade"), 2}));
 
