@@ -1,0 +1,289 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The converter's contract, run against the built program: each row gives the
+arguments, standard input, environment and files, and the exact standard output,
+standard error and exit status.
+
+  run.py --list --build KIND                 the names of the rows that run on KIND
+  run.py --row NAME --build KIND --work DIR -- [EMULATOR...] PROGRAM
+
+KIND is the build: qt (native, --locale through Qt), plain (native without Qt),
+wine (the Windows build under Wine) or node (the WebAssembly build under node).
+
+The tables are the *.rows files beside this script, one row a line:
+
+  NAME | ARGUMENTS | STDIN | STATUS | STDOUT | STDERR [| SETTINGS]
+
+NAME reads as a sentence. ARGUMENTS are split like a shell's words: quotes group
+blanks, "" is an empty argument. STATUS is the exit status, or SIGPIPE for a
+program ended by that signal. STDIN, STDOUT and STDERR are the bytes, or @PATH for
+a file's (relative to tests/cli/). Blanks around a field are not part of it.
+
+In every field but NAME and STATUS these escapes stand for bytes; a backslash
+before anything else, and any byte that is not printable ASCII, is an error, so
+that nothing invisible hides in a row:
+  \\n \\r \\t \\0   line feed, carriage return, tab, NUL
+  \\\\ \\|         a backslash, a bar
+  \\xHH          the byte HH (hexadecimal), such as \\xFF
+  \\u{HHHH}      the character U+HHHH in UTF-8, such as \\u{A0} (no-break space)
+  \\[TEXT]*N     TEXT N times, such as \\[1,cP,cP\\n]*5000
+
+SETTINGS are words:
+  NAME=VALUE        an environment variable (the locale's are unset otherwise, and
+                    LC_ALL=C.UTF-8 stands in when a row sets none of them)
+  file:PATH=TEXT    a file in the working folder (TEXT may be @PATH)
+  dir:PATH          a folder there
+  unreadable:PATH   a file there that the program cannot read (as root, the program
+                    runs as nobody)
+  stdout:full       standard output is /dev/full
+  stdout:closed     standard output is closed; stdin:closed likewise
+  stdout:broken     standard output is a pipe whose reading end is already closed
+  sigpipe:ignore    the program starts with SIGPIPE ignored, as under some shells
+  on:KIND,...       the row runs on these builds only; not:KIND,... on all others
+"""
+import argparse
+import os
+import pathlib
+import re
+import shlex
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+
+HERE = pathlib.Path(__file__).resolve().parent
+FIXTURES = HERE.parent
+KINDS = ('qt', 'plain', 'wine', 'node')
+LOCALE_VARIABLES = ('LC_ALL', 'LC_NUMERIC', 'LANG')
+
+
+class RowError(Exception):
+    pass
+
+
+def unescape(text):
+    """The bytes that a field's text stands for."""
+    out = bytearray()
+    i = 0
+    while i < len(text):
+        c = text[i]
+        if not (' ' <= c <= '~'):
+            raise RowError(f'write {c!r} as an escape, such as \\u{{{ord(c):X}}}')
+        if c != '\\':
+            out += c.encode()
+            i += 1
+            continue
+        kind = text[i + 1:i + 2]
+        simple = {'n': b'\n', 'r': b'\r', 't': b'\t', '0': b'\0', '\\': b'\\', '|': b'|'}
+        if kind in simple:
+            out += simple[kind]
+            i += 2
+        elif m := re.match(r'x([0-9A-Fa-f]{2})', text[i + 1:]):
+            out.append(int(m.group(1), 16))
+            i += 1 + m.end()
+        elif m := re.match(r'u\{([0-9A-Fa-f]{1,6})\}', text[i + 1:]):
+            out += chr(int(m.group(1), 16)).encode('utf-8', 'surrogatepass')
+            i += 1 + m.end()
+        elif kind == '[':
+            m = re.compile(r'\]\*(\d+)').search(text, i + 2)
+            if not m:
+                raise RowError('\\[ without its ]*N')
+            out += unescape(text[i + 2:m.start()]) * int(m.group(1))
+            i = m.end()
+        else:
+            raise RowError(f'unknown escape \\{kind}')
+    return bytes(out)
+
+
+def words(text):
+    lexer = shlex.shlex(text, posix=True)
+    lexer.whitespace_split = True
+    lexer.escape = ''  # backslashes are this table's escapes, undone per word
+    lexer.commenters = ''
+    return list(lexer)
+
+
+def contents(field):
+    if field.startswith('@'):
+        return (FIXTURES / field[1:]).read_bytes()
+    return unescape(field)
+
+
+class Row:
+    def __init__(self, line, where):
+        fields = [f.strip() for f in re.split(r'(?<!\\)\|', line)]
+        if len(fields) not in (6, 7):
+            raise RowError(f'{where}: {len(fields)} fields, not 6 or 7')
+        self.name, arguments, self.stdin, status, self.stdout, self.stderr = fields[:6]
+        if not re.fullmatch(r'[A-Za-z0-9]+', self.name):
+            raise RowError(f'{where}: a name is letters and digits, not {self.name!r}')
+        self.where = where
+        self.arguments = [unescape(w) for w in words(arguments)]
+        self.status = status if status == 'SIGPIPE' else int(status)
+        self.environment, self.files, self.setup = {}, [], set()
+        self.kinds = set(KINDS)
+        for word in words(fields[6]) if len(fields) == 7 else []:
+            key, _, value = word.partition(':')
+            if m := re.fullmatch(r'([A-Z_][A-Z0-9_]*)=(.*)', word):
+                self.environment[m.group(1)] = unescape(m.group(2)).decode()
+            elif key in ('on', 'not'):
+                named = set(value.split(','))
+                if not named <= set(KINDS):
+                    raise RowError(f'{where}: unknown build in {word}')
+                self.kinds = named if key == 'on' else self.kinds - named
+            elif key == 'file':
+                path, _, text = value.partition('=')
+                self.files.append(('file', path, text))
+            elif key in ('dir', 'unreadable'):
+                self.files.append((key, value, ''))
+            elif word in ('stdout:full', 'stdout:closed', 'stdout:broken', 'stdin:closed',
+                          'sigpipe:ignore'):
+                self.setup.add(word)
+            else:
+                raise RowError(f'{where}: unknown setting {word}')
+
+    def serial(self, kind):
+        # Wine keeps the regional settings it last started under in its prefix:
+        # a row that sets them runs alone.
+        return kind == 'wine' and any(v in self.environment for v in LOCALE_VARIABLES)
+
+
+def table():
+    rows = {}
+    for path in sorted(HERE.glob('*.rows')):
+        for number, line in enumerate(path.read_text(encoding='ascii').split('\n'), 1):
+            if line.strip() and not line.startswith('#'):
+                row = Row(line, f'{path.name}:{number}')
+                if row.name in rows:
+                    raise RowError(f'{row.where}: {row.name} is also {rows[row.name].where}')
+                rows[row.name] = row
+    return rows
+
+
+def shown(data):
+    """Bytes in the table's own notation."""
+    text = data.decode('utf-8', 'surrogateescape')
+    out = []
+    for c in text:
+        if c == '\n':
+            out.append('\\n')
+        elif c in '\r\t\0\\|':
+            out.append({'\r': '\\r', '\t': '\\t', '\0': '\\0', '\\': '\\\\', '|': '\\|'}[c])
+        elif ' ' <= c <= '~':
+            out.append(c)
+        elif 0xDC80 <= ord(c) <= 0xDCFF:
+            out.append(f'\\x{ord(c) - 0xDC00:02X}')
+        else:
+            out.append(f'\\u{{{ord(c):X}}}')
+    return ''.join(out)
+
+
+def excerpt(want, got):
+    """The two texts from a little before where they first differ."""
+    start = next((i for i, (a, b) in enumerate(zip(want, got)) if a != b), min(len(want), len(got)))
+    start = max(0, start - 60)
+    cut = lambda text: ('...' if start else '') + text[start:start + 300] + \
+        ('...' if len(text) > start + 300 else '')
+    return cut(want), cut(got)
+
+
+def run(row, command, work):
+    shutil.rmtree(work, ignore_errors=True)
+    work.mkdir(parents=True)
+    as_nobody = os.geteuid() == 0 and any(kind == 'unreadable' for kind, _, _ in row.files)
+    if as_nobody:
+        # Root reads any file: the program runs as nobody, from a folder that
+        # nobody can reach whatever the build folder's parents allow.
+        work = pathlib.Path(tempfile.mkdtemp(prefix='contract-'))
+        os.chmod(work, 0o755)
+        program = pathlib.Path(command[-1])
+        for part in [program] + list(program.parent.glob(program.stem + '.wasm')):
+            shutil.copy(part, work / part.name)
+        command = ['setpriv', '--reuid=nobody', '--regid=nogroup', '--clear-groups'] + \
+            command[:-1] + [str(work / program.name)]
+    for kind, path, text in row.files:
+        target = work / os.fsdecode(unescape(path))
+        target.parent.mkdir(parents=True, exist_ok=True)
+        if kind == 'dir':
+            target.mkdir()
+        else:
+            target.write_bytes(contents(text) if kind == 'file' else b'secret\n')
+            if kind == 'unreadable':
+                target.chmod(0)
+
+    environment = {k: v for k, v in os.environ.items()
+                   if not k.startswith('LC_') and k not in ('LANG', 'LANGUAGE', 'POSIXLY_CORRECT')}
+    if not any(v in row.environment for v in LOCALE_VARIABLES):
+        environment['LC_ALL'] = 'C.UTF-8'
+    environment.update(row.environment)
+
+    stdin, stdout, stderr = (tempfile.TemporaryFile() for _ in range(3))
+    stdin.write(contents(row.stdin))
+    stdin.seek(0)
+    if 'stdout:full' in row.setup:
+        stdout = open('/dev/full', 'wb')
+    if 'stdout:broken' in row.setup:
+        reading_end, writing_end = os.pipe()
+        os.close(reading_end)
+        stdout = os.fdopen(writing_end, 'wb')
+
+    def prepare():
+        if 'sigpipe:ignore' in row.setup:
+            signal.signal(signal.SIGPIPE, signal.SIG_IGN)
+        if 'stdout:closed' in row.setup:
+            os.close(1)
+        if 'stdin:closed' in row.setup:
+            os.close(0)
+
+    try:
+        status = subprocess.run(command + row.arguments, stdin=stdin, stdout=stdout, stderr=stderr,
+                                cwd=work, env=environment, preexec_fn=prepare, timeout=120).returncode
+    finally:
+        if as_nobody:
+            shutil.rmtree(work, ignore_errors=True)
+    if status == -signal.SIGPIPE:
+        status = 'SIGPIPE'
+    got = {}
+    for name, stream in (('stdout', stdout), ('stderr', stderr)):
+        captured = name == 'stderr' or not row.setup & {'stdout:full', 'stdout:closed',
+                                                          'stdout:broken'}
+        stream.seek(0) if captured else None
+        got[name] = stream.read() if captured else b''
+    return status, got['stdout'], got['stderr']
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--list', action='store_true')
+    parser.add_argument('--row')
+    parser.add_argument('--build', choices=KINDS, required=True)
+    parser.add_argument('--work', type=pathlib.Path)
+    parser.add_argument('command', nargs='*')
+    a = parser.parse_args()
+    try:
+        rows = table()
+    except (RowError, ValueError) as error:
+        sys.exit(f'run.py: {error}')
+    if a.list:
+        for row in rows.values():
+            if a.build in row.kinds:
+                print(row.name + (' serial' if row.serial(a.build) else ''))
+        return
+    row = rows[a.row]
+    command = a.command[:-1] + [os.path.abspath(a.command[-1])]
+    status, out, err = run(row, command, a.work.resolve())
+    expected = (row.status, contents(row.stdout), contents(row.stderr))
+    failed = False
+    for what, want, got in zip(('exit status', 'standard output', 'standard error'), expected,
+                               (status, out, err)):
+        if want != got:
+            failed = True
+            if isinstance(want, bytes):
+                want, got = excerpt(shown(want), shown(got))
+            print(f'{row.where}: {row.name}: {what} differs\n  expected: {want}\n  got:      {got}')
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == '__main__':
+    main()
