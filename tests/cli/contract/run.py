@@ -41,7 +41,6 @@ SETTINGS are words:
   sigpipe:ignore    the program starts with SIGPIPE ignored, as under some shells
   on:KIND,...       the row runs on these builds only; not:KIND,... on all others
 """
-import argparse
 import os
 import pathlib
 import re
@@ -149,16 +148,30 @@ class Row:
         return kind == 'wine' and any(v in self.environment for v in LOCALE_VARIABLES)
 
 
-def table():
-    rows = {}
+def lines():
     for path in sorted(HERE.glob('*.rows')):
         for number, line in enumerate(path.read_text(encoding='ascii').split('\n'), 1):
             if line.strip() and not line.startswith('#'):
-                row = Row(line, f'{path.name}:{number}')
-                if row.name in rows:
-                    raise RowError(f'{row.where}: {row.name} is also {rows[row.name].where}')
-                rows[row.name] = row
+                yield line, f'{path.name}:{number}'
+
+
+def table():
+    rows = {}
+    for line, where in lines():
+        row = Row(line, where)
+        if row.name in rows:
+            raise RowError(f'{row.where}: {row.name} is also {rows[row.name].where}')
+        rows[row.name] = row
     return rows
+
+
+def find(name):
+    # Only the row asked for is read: a run of the whole table starts this
+    # script once a row.
+    for line, where in lines():
+        if line.split('|', 1)[0].strip() == name:
+            return Row(line, where)
+    raise RowError(f'no row {name}')
 
 
 def shown(data):
@@ -254,25 +267,27 @@ def run(row, command, work):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--list', action='store_true')
-    parser.add_argument('--row')
-    parser.add_argument('--build', choices=KINDS, required=True)
-    parser.add_argument('--work', type=pathlib.Path)
-    parser.add_argument('command', nargs='*')
-    a = parser.parse_args()
+    # run.py --list --build KIND  |  run.py --row NAME --build KIND --work DIR -- COMMAND...
+    arguments = sys.argv[1:]
+    split = arguments.index('--') if '--' in arguments else len(arguments)
+    command = arguments[split + 1:]
+    options, words = {}, iter(arguments[:split])
+    for word in words:
+        options[word] = True if word == '--list' else next(words, None)
+    kind = options.get('--build')
+    if kind not in KINDS:
+        sys.exit(f'run.py: --build takes one of {", ".join(KINDS)}')
     try:
-        rows = table()
+        if '--list' in options:
+            for row in table().values():
+                if kind in row.kinds:
+                    print(row.name + (' serial' if row.serial(kind) else ''))
+            return
+        row = find(options['--row'])
     except (RowError, ValueError) as error:
         sys.exit(f'run.py: {error}')
-    if a.list:
-        for row in rows.values():
-            if a.build in row.kinds:
-                print(row.name + (' serial' if row.serial(a.build) else ''))
-        return
-    row = rows[a.row]
-    command = a.command[:-1] + [os.path.abspath(a.command[-1])]
-    status, out, err = run(row, command, a.work.resolve())
+    command = command[:-1] + [os.path.abspath(command[-1])]
+    status, out, err = run(row, command, pathlib.Path(options['--work']).resolve())
     expected = (row.status, contents(row.stdout), contents(row.stderr))
     failed = False
     for what, want, got in zip(('exit status', 'standard output', 'standard error'), expected,
