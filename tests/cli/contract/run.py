@@ -42,19 +42,24 @@ SETTINGS are words:
   on:KIND,...       the row runs on these builds only; not:KIND,... on all others
 """
 import os
-import pathlib
 import re
 import shlex
 import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 
-HERE = pathlib.Path(__file__).resolve().parent
-FIXTURES = HERE.parent
+# Only what the standard library starts quickly with: CTest starts this once
+# a row, and under Wine or node alongside an emulator.
+HERE = os.path.dirname(os.path.abspath(__file__))
+FIXTURES = os.path.dirname(HERE)
 KINDS = ('qt', 'plain', 'wine', 'node')
 LOCALE_VARIABLES = ('LC_ALL', 'LC_NUMERIC', 'LANG')
+
+
+BYTE = re.compile(r'x([0-9A-Fa-f]{2})')
+CHARACTER = re.compile(r'u\{([0-9A-Fa-f]{1,6})\}')
+REPEAT_END = re.compile(r'\]\*(\d+)')
 
 
 class RowError(Exception):
@@ -78,14 +83,14 @@ def unescape(text):
         if kind in simple:
             out += simple[kind]
             i += 2
-        elif m := re.match(r'x([0-9A-Fa-f]{2})', text[i + 1:]):
+        elif m := BYTE.match(text, i + 1):
             out.append(int(m.group(1), 16))
-            i += 1 + m.end()
-        elif m := re.match(r'u\{([0-9A-Fa-f]{1,6})\}', text[i + 1:]):
+            i = m.end()
+        elif m := CHARACTER.match(text, i + 1):
             out += chr(int(m.group(1), 16)).encode('utf-8', 'surrogatepass')
-            i += 1 + m.end()
+            i = m.end()
         elif kind == '[':
-            m = re.compile(r'\]\*(\d+)').search(text, i + 2)
+            m = REPEAT_END.search(text, i + 2)
             if not m:
                 raise RowError('\\[ without its ]*N')
             out += unescape(text[i + 2:m.start()]) * int(m.group(1))
@@ -105,7 +110,8 @@ def words(text):
 
 def contents(field):
     if field.startswith('@'):
-        return (FIXTURES / field[1:]).read_bytes()
+        with open(os.path.join(FIXTURES, field[1:]), 'rb') as file:
+            return file.read()
     return unescape(field)
 
 
@@ -149,10 +155,11 @@ class Row:
 
 
 def lines():
-    for path in sorted(HERE.glob('*.rows')):
-        for number, line in enumerate(path.read_text(encoding='ascii').split('\n'), 1):
-            if line.strip() and not line.startswith('#'):
-                yield line, f'{path.name}:{number}'
+    for name in sorted(n for n in os.listdir(HERE) if n.endswith('.rows')):
+        with open(os.path.join(HERE, name), encoding='ascii') as file:
+            for number, line in enumerate(file.read().split('\n'), 1):
+                if line.strip() and not line.startswith('#'):
+                    yield line, f'{name}:{number}'
 
 
 def table():
@@ -202,28 +209,33 @@ def excerpt(want, got):
 
 
 def run(row, command, work):
+    """The exit status and the two output streams of the program on the row."""
     shutil.rmtree(work, ignore_errors=True)
-    work.mkdir(parents=True)
+    os.makedirs(work)
+    streams = work + '.streams'
+    os.makedirs(streams, exist_ok=True)
     as_nobody = os.geteuid() == 0 and any(kind == 'unreadable' for kind, _, _ in row.files)
     if as_nobody:
-        # Root reads any file: the program runs as nobody, from a folder that
-        # nobody can reach whatever the build folder's parents allow.
-        work = pathlib.Path(tempfile.mkdtemp(prefix='contract-'))
+        # Root reads any file: the program runs as nobody, copied to a folder
+        # that nobody reaches whatever the build folder's parents allow.
+        import tempfile
+        work = tempfile.mkdtemp(prefix='contract-')
         os.chmod(work, 0o755)
-        program = pathlib.Path(command[-1])
-        for part in [program] + list(program.parent.glob(program.stem + '.wasm')):
-            shutil.copy(part, work / part.name)
+        program = command[-1]
+        wasm = os.path.splitext(program)[0] + '.wasm'
+        for part in [program] + ([wasm] if os.path.exists(wasm) else []):
+            shutil.copy(part, work)
         command = ['setpriv', '--reuid=nobody', '--regid=nogroup', '--clear-groups'] + \
-            command[:-1] + [str(work / program.name)]
+            command[:-1] + [os.path.join(work, os.path.basename(program))]
     for kind, path, text in row.files:
-        target = work / os.fsdecode(unescape(path))
-        target.parent.mkdir(parents=True, exist_ok=True)
+        target = os.path.join(work, os.fsdecode(unescape(path)))
         if kind == 'dir':
-            target.mkdir()
-        else:
-            target.write_bytes(contents(text) if kind == 'file' else b'secret\n')
-            if kind == 'unreadable':
-                target.chmod(0)
+            os.makedirs(target)
+            continue
+        with open(target, 'wb') as file:
+            file.write(contents(text) if kind == 'file' else b'secret\n')
+        if kind == 'unreadable':
+            os.chmod(target, 0)
 
     environment = {k: v for k, v in os.environ.items()
                    if not k.startswith('LC_') and k not in ('LANG', 'LANGUAGE', 'POSIXLY_CORRECT')}
@@ -231,9 +243,12 @@ def run(row, command, work):
         environment['LC_ALL'] = 'C.UTF-8'
     environment.update(row.environment)
 
-    stdin, stdout, stderr = (tempfile.TemporaryFile() for _ in range(3))
-    stdin.write(contents(row.stdin))
-    stdin.seek(0)
+    with open(os.path.join(streams, 'in'), 'wb') as file:
+        file.write(contents(row.stdin))
+    stdin = open(os.path.join(streams, 'in'), 'rb')
+    stdout = open(os.path.join(streams, 'out'), 'w+b')
+    stderr = open(os.path.join(streams, 'err'), 'w+b')
+    captured = not row.setup & {'stdout:full', 'stdout:closed', 'stdout:broken'}
     if 'stdout:full' in row.setup:
         stdout = open('/dev/full', 'wb')
     if 'stdout:broken' in row.setup:
@@ -249,21 +264,24 @@ def run(row, command, work):
         if 'stdin:closed' in row.setup:
             os.close(0)
 
+    # No timeout here: waiting with one polls. CTest ends a row that hangs.
     try:
         status = subprocess.run(command + row.arguments, stdin=stdin, stdout=stdout, stderr=stderr,
-                                cwd=work, env=environment, preexec_fn=prepare, timeout=120).returncode
+                                cwd=work, env=environment, preexec_fn=prepare).returncode
     finally:
         if as_nobody:
             shutil.rmtree(work, ignore_errors=True)
     if status == -signal.SIGPIPE:
         status = 'SIGPIPE'
-    got = {}
-    for name, stream in (('stdout', stdout), ('stderr', stderr)):
-        captured = name == 'stderr' or not row.setup & {'stdout:full', 'stdout:closed',
-                                                          'stdout:broken'}
-        stream.seek(0) if captured else None
-        got[name] = stream.read() if captured else b''
-    return status, got['stdout'], got['stderr']
+    out = b''
+    if captured:
+        stdout.seek(0)
+        out = stdout.read()
+    stderr.seek(0)
+    err = stderr.read()
+    for stream in (stdin, stdout, stderr):
+        stream.close()
+    return status, out, err
 
 
 def main():
@@ -287,7 +305,7 @@ def main():
     except (RowError, ValueError) as error:
         sys.exit(f'run.py: {error}')
     command = command[:-1] + [os.path.abspath(command[-1])]
-    status, out, err = run(row, command, pathlib.Path(options['--work']).resolve())
+    status, out, err = run(row, command, os.path.abspath(options['--work']))
     expected = (row.status, contents(row.stdout), contents(row.stderr))
     failed = False
     for what, want, got in zip(('exit status', 'standard output', 'standard error'), expected,
