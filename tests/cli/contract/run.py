@@ -26,7 +26,8 @@ that nothing invisible hides in a row:
   \\\\ \\|         a backslash, a bar
   \\xHH          the byte HH (hexadecimal), such as \\xFF
   \\u{HHHH}      the character U+HHHH in UTF-8, such as \\u{A0} (no-break space)
-  \\[TEXT]*N     TEXT N times, such as \\[1,cP,cP\\n]*5000
+  \\[TEXT]*N     TEXT N times, such as \\[1,cP,cP\\n]*5000 (N ends at the first
+                character that is no digit: a digit after it is written \\x3N)
 
 SETTINGS are words:
   NAME=VALUE        an environment variable (the locale's are unset otherwise, and
@@ -41,14 +42,13 @@ SETTINGS are words:
   sigpipe:ignore    the program starts with SIGPIPE ignored, as under some shells
   on:KIND,...       the row runs on these builds only; not:KIND,... on all others
 """
+# Modules that load quickly only: CTest starts this script once a row.
 import os
 import re
 import shutil
 import signal
 import sys
 
-# Only what the standard library starts quickly with: CTest starts this once
-# a row, and under Wine or node alongside an emulator.
 HERE = os.path.dirname(os.path.abspath(__file__))
 FIXTURES = os.path.dirname(HERE)
 KINDS = ('qt', 'plain', 'wine', 'node')
@@ -261,15 +261,16 @@ def run(row, command, work):
     with open(os.path.join(streams, 'in'), 'wb') as file:
         file.write(contents(row.stdin))
     stdin = open(os.path.join(streams, 'in'), 'rb')
-    stdout = open(os.path.join(streams, 'out'), 'w+b')
     stderr = open(os.path.join(streams, 'err'), 'w+b')
     captured = not row.setup & {'stdout:full', 'stdout:closed', 'stdout:broken'}
     if 'stdout:full' in row.setup:
         stdout = open('/dev/full', 'wb')
-    if 'stdout:broken' in row.setup:
+    elif 'stdout:broken' in row.setup:
         reading_end, writing_end = os.pipe()
         os.close(reading_end)
         stdout = os.fdopen(writing_end, 'wb')
+    else:
+        stdout = open(os.path.join(streams, 'out'), 'w+b')
 
     # Started directly, not through the subprocess module, which takes
     # longer to load than the rest of this script. Python ignores SIGPIPE
@@ -306,9 +307,9 @@ def main():
     arguments = sys.argv[1:]
     split = arguments.index('--') if '--' in arguments else len(arguments)
     command = arguments[split + 1:]
-    options, words = {}, iter(arguments[:split])
-    for word in words:
-        options[word] = True if word == '--list' else next(words, None)
+    options, given = {}, iter(arguments[:split])
+    for word in given:
+        options[word] = True if word == '--list' else next(given, None)
     kind = options.get('--build')
     if kind not in KINDS:
         sys.exit(f'run.py: --build takes one of {", ".join(KINDS)}')
