@@ -60,10 +60,13 @@ void checkScales(const std::vector<std::string_view>& lines, const NumberStyle& 
         lines.size() > 1 ? readTemperature(lines[1], numbers) : std::nullopt;
     for (const EffluxScale& scale : effluxScales) {
         for (const bool fromScale : {true, false}) {
-            ConversionTexts texts{value,  fromScale ? scale.name : "cSt",
+            ConversionTexts texts{value,
+                                  fromScale ? scale.name : "cSt",
                                   fromScale ? "cP" : scale.name,
-                                  "50",   "lb/ft^3",
-                                  true,   at};
+                                  "50",
+                                  "lb/ft^3",
+                                  true,
+                                  at};
             const auto request = readConversion(texts, numbers);
             if (!request)
                 continue;
