@@ -173,15 +173,6 @@ public:
 
     std::optional<ConversionFailure> appendResult(std::span<const std::string_view> fields,
                                                   std::string& out) override {
-        const std::span<const std::string_view> names = operandNames(m_question);
-        if (fields.size() != names.size()) {
-            std::string expected;
-            for (const std::string_view name : names)
-                expected.append(expected.empty() ? "" : ",").append(name);
-            return ConversionFailure{std::nullopt, "expected " + expected + ", not " +
-                                                       std::to_string(fields.size()) +
-                                                       (fields.size() == 1 ? " field" : " fields")};
-        }
         return appendOilAnswer(m_question, fields, m_style, out);
     }
     bool writesPlainText() const override {
@@ -217,6 +208,15 @@ std::span<const std::string_view> operandNames(OilQuestion question) {
 std::optional<ConversionFailure> appendOilAnswer(OilQuestion question,
                                                  std::span<const std::string_view> operands,
                                                  const OilAnswerStyle& style, std::string& out) {
+    // A batch row may hold any number of fields.
+    if (const auto names = operandNames(question); operands.size() != names.size()) {
+        std::string expected;
+        for (const std::string_view name : names)
+            expected.append(expected.empty() ? "" : ",").append(name);
+        return ConversionFailure{std::nullopt, "expected " + expected + ", not " +
+                                                   std::to_string(operands.size()) +
+                                                   (operands.size() == 1 ? " field" : " fields")};
+    }
     const auto& o = operands;
     const NumberStyle& numbers = style.numbers;
     switch (question) {

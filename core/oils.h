@@ -70,8 +70,8 @@ struct OilAnswerStyle {
     const NumberStyle* wholeIndex = nullptr;
 };
 
-// Appends the answer to question to out; operands holds operandNames'
-// count of texts.
+// Appends the answer to question to out. Operands in another count than
+// operandNames' fail: "expected V40,V100, not 3 fields".
 std::optional<ConversionFailure> appendOilAnswer(OilQuestion question,
                                                  std::span<const std::string_view> operands,
                                                  const OilAnswerStyle& style, std::string& out);
