@@ -24,8 +24,8 @@ When a conversion needs the density and none is given, {density} {densityUnit} i
 standard error says so once. A density to convert with --densities must be
 above zero, except in "deg API" and "deg Baume".
 
-Exit status: {allConverted} if every conversion succeeded, {someFailed} if any failed, {cannotRun} for a usage
-error or input that cannot be read.
+Exit status: {allConverted} if every conversion succeeded, {someFailed} if any conversion failed, {cannotRun} for
+a usage error, input that cannot be read or output that cannot be written.
 
 Examples:
   tarnwick-convert 1 cP cSt
