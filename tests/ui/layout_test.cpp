@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -221,6 +222,43 @@ TEST(WindowIcon, HasThePixelsOfTheIconFile) {
                   .toImage()
                   .convertToFormat(QImage::Format_ARGB32),
               ico);
+}
+
+// The theme's icon where the program's is installed in an icon folder's
+// hicolor theme, in any size; the built-in one otherwise.
+TEST(WindowIcon, ComesFromTheThemeWhereInstalled) {
+    const struct {
+        const char* name;
+        const char* file; // under the icon folder
+        QList<QSize> sizes;
+    } rows[] = {
+        {"Installed", "hicolor/48x48/apps/example.tarnwick.Tarnwick.png", {{48, 48}}},
+        {"AnotherProgramsIcon", "hicolor/48x48/apps/example.Other.png", {{32, 32}}},
+        {"NotInHicolor", "other/48x48/apps/example.tarnwick.Tarnwick.png", {{32, 32}}},
+    };
+    // Qt's offscreen platform names no theme; an X11 desktop has one.
+    const QString theme = QIcon::themeName();
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    for (const auto& row : rows) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("hicolor/48x48/apps")));
+        QFile index(folder.filePath(QStringLiteral("hicolor/index.theme")));
+        ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n"
+                    "[48x48/apps]\nSize=48\nType=Fixed\n");
+        index.close();
+        const QString file = folder.filePath(QString::fromLatin1(row.file));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        QImage picture(48, 48, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(file, "PNG"));
+        QIcon::setThemeSearchPaths({folder.path()});
+        const QList<QSize> sizes = applicationIcon().availableSizes();
+        QIcon::setThemeSearchPaths(searchPaths);
+        EXPECT_EQ(sizes, row.sizes) << row.name;
+    }
+    QIcon::setThemeName(theme);
 }
 } // namespace
 } // namespace tarnwick::ui
