@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,6 +260,22 @@ TEST(WindowIcon, ComesFromTheThemeWhereInstalled) {
         EXPECT_EQ(sizes, row.sizes) << row.name;
     }
     QIcon::setThemeName(theme);
+}
+
+// Built in for machines that lack them, apart from the program's other
+// constants; what is read of them must be whole fonts.
+TEST(BuiltInFonts, AreLiberationSans) {
+    for (const char* path :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+        if (!QFile::exists(QString::fromLatin1(path)))
+            GTEST_SKIP() << "built without its own fonts";
+        const int id =
+            QFontDatabase::addApplicationFontFromData(fileBytes(QString::fromLatin1(path)));
+        EXPECT_EQ(QFontDatabase::applicationFontFamilies(id),
+                  QStringList{QStringLiteral("Liberation Sans")})
+            << path;
+        QFontDatabase::removeApplicationFont(id);
+    }
 }
 } // namespace
 } // namespace tarnwick::ui
