@@ -226,7 +226,8 @@ TEST(WindowIcon, HasThePixelsOfTheIconFile) {
 }
 
 // The theme's icon where the program's is installed in an icon folder's
-// hicolor theme, in any size; the built-in one otherwise.
+// hicolor theme, in any size; the built-in one otherwise, even where the
+// desktop's own theme has one (Qt's lookup is not asked then).
 TEST(WindowIcon, ComesFromTheThemeWhereInstalled) {
     const struct {
         const char* name;
@@ -235,25 +236,26 @@ TEST(WindowIcon, ComesFromTheThemeWhereInstalled) {
     } rows[] = {
         {"Installed", "hicolor/48x48/apps/example.tarnwick.Tarnwick.png", {{48, 48}}},
         {"AnotherProgramsIcon", "hicolor/48x48/apps/example.Other.png", {{32, 32}}},
-        {"NotInHicolor", "other/48x48/apps/example.tarnwick.Tarnwick.png", {{32, 32}}},
+        {"OnlyInTheDesktopsTheme", "desktop/48x48/apps/example.tarnwick.Tarnwick.png", {{32, 32}}},
     };
     // Qt's offscreen platform names no theme; an X11 desktop has one.
     const QString theme = QIcon::themeName();
     const QStringList searchPaths = QIcon::themeSearchPaths();
-    QIcon::setThemeName(QStringLiteral("hicolor"));
+    QIcon::setThemeName(QStringLiteral("desktop"));
     for (const auto& row : rows) {
         QTemporaryDir folder;
-        ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("hicolor/48x48/apps")));
-        QFile index(folder.filePath(QStringLiteral("hicolor/index.theme")));
-        ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-        index.write("[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n"
-                    "[48x48/apps]\nSize=48\nType=Fixed\n");
-        index.close();
-        const QString file = folder.filePath(QString::fromLatin1(row.file));
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        for (const char* name : {"hicolor", "desktop"}) {
+            const QString themeFolder = folder.filePath(QString::fromLatin1(name));
+            ASSERT_TRUE(QDir().mkpath(themeFolder + QStringLiteral("/48x48/apps")));
+            QFile index(themeFolder + QStringLiteral("/index.theme"));
+            ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+            const QByteArray inherits = qstrcmp(name, "hicolor") ? "Inherits=hicolor\n" : "";
+            index.write("[Icon Theme]\nName=" + QByteArray(name) + "\n" + inherits +
+                        "Directories=48x48/apps\n\n[48x48/apps]\nSize=48\nType=Fixed\n");
+        }
         QImage picture(48, 48, QImage::Format_ARGB32);
         picture.fill(Qt::red);
-        ASSERT_TRUE(picture.save(file, "PNG"));
+        ASSERT_TRUE(picture.save(folder.filePath(QString::fromLatin1(row.file)), "PNG"));
         QIcon::setThemeSearchPaths({folder.path()});
         const QList<QSize> sizes = applicationIcon().availableSizes();
         QIcon::setThemeSearchPaths(searchPaths);
