@@ -105,6 +105,15 @@ TEST_F(MainWindow, EveryCaptionAndUnitFitsItsControl) {
                 << combo->itemText(i).toStdString();
 }
 
+// Tool tips and context menus keep the system's font.
+TEST(MainWindowFont, LeavesTheApplicationsFontAsItFoundIt) {
+    const QFont system = QApplication::font();
+    VisConvertForm window;
+    EXPECT_EQ(QApplication::font().toString(), system.toString());
+    EXPECT_EQ(QFontInfo(window.findChild<QLineEdit*>("convertText")->font()).family(),
+              "Liberation Sans");
+}
+
 TEST_F(MainWindow, PanelTextsStayDarkUnderADarkTheme) {
     QPalette dark = QApplication::palette();
     dark.setColor(QPalette::WindowText, Qt::white);
