@@ -232,7 +232,9 @@ int runConverter(const std::vector<std::string>& arguments, std::FILE* input, st
         break;
     }
     }
-    if (std::fflush(output) != 0 && status != cannotRun) {
+    // A stream that is not buffered (a terminal; a device under Windows)
+    // failed, if it did, at the write itself: its error flag tells.
+    if ((std::fflush(output) != 0 || std::ferror(output)) && status != cannotRun) {
         std::fprintf(errors, "%s: write error: %s\n", programName.data(), std::strerror(errno));
         return cannotRun;
     }

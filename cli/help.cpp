@@ -21,8 +21,8 @@ When a conversion needs the density and none is given, 50 lb/ft^3 is used and
 standard error says so once. A density to convert with --densities must be
 above zero, except in "deg API" and "deg Baume".
 
-Exit status: 0 if every conversion succeeded, 1 if any failed, 2 for a usage
-error or input that cannot be read.
+Exit status: 0 if every conversion succeeded, 1 if any conversion failed, 2 for
+a usage error, input that cannot be read or output that cannot be written.
 
 Examples:
   tarnwick-convert 1 cP cSt

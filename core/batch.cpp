@@ -9,6 +9,7 @@
 #include "engine/engine.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace tarnwick {
 namespace {
@@ -122,7 +123,10 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
     // A byte-order mark is kept, even on a file with nothing else in it.
     if (reader.hadByteOrderMark())
         writer.raw(byteOrderMark);
-    for (bool first = true; more; first = false, more = reader.next(record)) {
+    // Blank lines before it do not make the header a row. Once the output
+    // fails, what is left of the input is not read: it would go nowhere.
+    bool headerDue = m_options.header;
+    for (; more && !writer.failed(); more = reader.next(record)) {
         if (!record.terminator.empty())
             lastTerminator = record.terminator;
         if (record.blank) {
@@ -130,7 +134,7 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
             continue;
         }
         result.clear();
-        const bool header = first && m_options.header;
+        const bool header = std::exchange(headerDue, false);
         if (header) {
             result = m_options.resultName;
         } else {

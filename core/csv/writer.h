@@ -28,6 +28,8 @@ public:
 
     // Writes out what is buffered; false when the output failed.
     bool flush();
+    // Whether a write has failed; nothing is written after that.
+    bool failed() const { return m_failed; }
 
 private:
     void separate();
