@@ -4,13 +4,14 @@
 #include "ui/visconvertform.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 int main(int argc, char* argv[]) {
-    if (auto status =
-            tarnwick::ui::answerCommandLine(argc, argv, std::cout, std::cerr, std::getenv))
-        return *status;
+    if (const auto answer = tarnwick::ui::answerCommandLine(argc, argv, std::getenv)) {
+        std::fwrite(answer->text.data(), 1, answer->text.size(), answer->isError ? stderr : stdout);
+        return answer->status;
+    }
     QApplication app(argc, argv);
     tarnwick::ui::initialiseApplication();
     tarnwick::ui::VisConvertForm window;

@@ -6,6 +6,8 @@
 #include "ui/focusstyle.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
@@ -16,7 +18,21 @@ namespace tarnwick::ui {
 
 namespace {
 const QString fontFamily = QStringLiteral("Liberation Sans");
+
+// Whether an icon theme's hicolor folder, where an installed program's icon
+// lies, holds the given icon in any size.
+bool hicolorHas(const QString& name) {
+    for (const QString& root : QIcon::themeSearchPaths()) {
+        const QDir hicolor(root + QStringLiteral("/hicolor"));
+        for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            for (const char* suffix : {".png", ".svg"})
+                if (QFileInfo::exists(hicolor.filePath(size + QStringLiteral("/apps/") + name +
+                                                       QLatin1String(suffix))))
+                    return true;
+    }
+    return false;
 }
+} // namespace
 
 QFont designFont(double points, bool bold) {
     QFont font(fontFamily);
@@ -46,6 +62,16 @@ void setTextColour(QWidget* label, const QColor& colour) {
     label->setPalette(palette);
 }
 
+QIcon applicationIcon() {
+    const QIcon builtIn(
+        QPixmap::fromImage(readIcon(fileBytes(QStringLiteral(":/images/tarnwick.ico")))));
+    // Qt's theme lookup reads a theme's whole index, some 0.35 MiB at every
+    // start even when it finds nothing, as when the program runs from its
+    // build folder; it is asked only where the program's icon is installed.
+    const QString name = QGuiApplication::desktopFileName();
+    return hicolorHas(name) ? QIcon::fromTheme(name, builtIn) : builtIn;
+}
+
 void initialiseApplication() {
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
@@ -59,11 +85,7 @@ void initialiseApplication() {
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
     }
 #endif
-    // The icon theme's copy has every size from 16 to 256 pixels and a
-    // scalable one; the built-in 32 x 32 icon serves where it is not installed.
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QGuiApplication::desktopFileName(),
-        QIcon(QPixmap::fromImage(readIcon(fileBytes(QStringLiteral(":/images/tarnwick.ico")))))));
+    QApplication::setWindowIcon(applicationIcon());
     QApplication::setStyle(new FocusStyle(QApplication::style()->name()));
     installAccessibleInterfaces();
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <QRect>
 
@@ -47,6 +48,11 @@ QPixmap designPicture(const QString& resource, qreal devicePixelRatio);
 // Fixes a label's text colour: texts on the fixed light backgrounds must stay
 // readable under a dark desktop theme.
 void setTextColour(QWidget* label, const QColor& colour);
+
+// The program's icon: the icon theme's copy, with every size from 16 to 256
+// pixels and a scalable one, where it is installed; else the built-in
+// 32 x 32 one. Needs the desktop file name set.
+QIcon applicationIcon();
 
 // Application-wide set-up: names, version, desktop entry, fonts, icon, focus
 // mark and what screen readers see. Call once, after the QApplication exists.

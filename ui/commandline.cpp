@@ -42,21 +42,17 @@ bool hasDisplay(std::string_view platforms, bool displayOption, const Environmen
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                     std::ostream& err, const Environment& environment) {
+std::optional<CommandLineAnswer> answerCommandLine(int argc, const char* const* argv,
+                                                   const Environment& environment) {
     const char* qtPlatform = environment("QT_QPA_PLATFORM");
     std::string_view platform = qtPlatform ? qtPlatform : "";
     bool displayOption = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];
-        if (argument == "--version") {
-            out << "tarnwick " TARNWICK_VERSION "\n";
-            return 0;
-        }
-        if (argument == "--help") {
-            out << help;
-            return 0;
-        }
+        if (argument == "--version")
+            return CommandLineAnswer{0, "tarnwick " TARNWICK_VERSION "\n", false};
+        if (argument == "--help")
+            return CommandLineAnswer{0, help, false};
         // Qt reads its options with one dash or two.
         if (argument.starts_with("--"))
             argument.remove_prefix(1);
@@ -67,9 +63,10 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ost
     }
     if (hasDisplay(platform, displayOption, environment))
         return std::nullopt;
-    err << "tarnwick: no display to show the window on (DISPLAY is not set);"
-           " tarnwick-convert converts without one\n";
-    return 1;
+    return CommandLineAnswer{1,
+                             "tarnwick: no display to show the window on (DISPLAY is not set);"
+                             " tarnwick-convert converts without one\n",
+                             true};
 }
 
 } // namespace tarnwick::ui

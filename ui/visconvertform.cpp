@@ -11,6 +11,7 @@
 #include "ui/messagebox.h"
 #include "ui/shell.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,7 +98,13 @@ VisConvertForm::VisConvertForm()
     setFixedSize(twips(5520), twips(3780));
     setFont(windowFont());
 
+    // A line edit first lays out its empty text in the application's font,
+    // only then in its own; in the system's font that loads a font file the
+    // window never shows, some 0.3 MiB at every start.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(font());
     createControls();
+    QApplication::setFont(applicationFont);
 
     // The load handler.
     fillConvCombo();

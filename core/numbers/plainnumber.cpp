@@ -130,7 +130,7 @@ constexpr auto pairs = [] {
 } // namespace
 
 // Kept beside the reference because, measured on the batch benchmark, the
-// converter is markedly slower without it (see the README); a test compares
+// converter is markedly slower without it (docs/performance.md); a test compares
 // the two.
 // The quick way, exact too, for the results a converter usually meets:
 // value is m * 2^e with a whole m below 2^53, so value * 10^decimals is

@@ -11,11 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -101,6 +103,15 @@ TEST_F(MainWindow, EveryCaptionAndUnitFitsItsControl) {
             EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)),
                       combo->width() - 24)
                 << combo->itemText(i).toStdString();
+}
+
+// Tool tips and context menus keep the system's font.
+TEST(MainWindowFont, LeavesTheApplicationsFontAsItFoundIt) {
+    const QFont system = QApplication::font();
+    VisConvertForm window;
+    EXPECT_EQ(QApplication::font().toString(), system.toString());
+    EXPECT_EQ(QFontInfo(window.findChild<QLineEdit*>("convertText")->font()).family(),
+              "Liberation Sans");
 }
 
 TEST_F(MainWindow, PanelTextsStayDarkUnderADarkTheme) {
@@ -221,6 +232,61 @@ TEST(WindowIcon, HasThePixelsOfTheIconFile) {
                   .toImage()
                   .convertToFormat(QImage::Format_ARGB32),
               ico);
+}
+
+// The theme's icon where the program's is installed in an icon folder's
+// hicolor theme, in any size; the built-in one otherwise, even where the
+// desktop's own theme has one (Qt's lookup is not asked then).
+TEST(WindowIcon, ComesFromTheThemeWhereInstalled) {
+    const struct {
+        const char* name;
+        const char* file; // under the icon folder
+        QList<QSize> sizes;
+    } rows[] = {
+        {"Installed", "hicolor/48x48/apps/example.tarnwick.Tarnwick.png", {{48, 48}}},
+        {"AnotherProgramsIcon", "hicolor/48x48/apps/example.Other.png", {{32, 32}}},
+        {"OnlyInTheDesktopsTheme", "desktop/48x48/apps/example.tarnwick.Tarnwick.png", {{32, 32}}},
+    };
+    // Qt's offscreen platform names no theme; an X11 desktop has one.
+    const QString theme = QIcon::themeName();
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    QIcon::setThemeName(QStringLiteral("desktop"));
+    for (const auto& row : rows) {
+        QTemporaryDir folder;
+        for (const char* name : {"hicolor", "desktop"}) {
+            const QString themeFolder = folder.filePath(QString::fromLatin1(name));
+            ASSERT_TRUE(QDir().mkpath(themeFolder + QStringLiteral("/48x48/apps")));
+            QFile index(themeFolder + QStringLiteral("/index.theme"));
+            ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+            const QByteArray inherits = qstrcmp(name, "hicolor") ? "Inherits=hicolor\n" : "";
+            index.write("[Icon Theme]\nName=" + QByteArray(name) + "\n" + inherits +
+                        "Directories=48x48/apps\n\n[48x48/apps]\nSize=48\nType=Fixed\n");
+        }
+        QImage picture(48, 48, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(folder.filePath(QString::fromLatin1(row.file)), "PNG"));
+        QIcon::setThemeSearchPaths({folder.path()});
+        const QList<QSize> sizes = applicationIcon().availableSizes();
+        QIcon::setThemeSearchPaths(searchPaths);
+        EXPECT_EQ(sizes, row.sizes) << row.name;
+    }
+    QIcon::setThemeName(theme);
+}
+
+// Built in for machines that lack them, apart from the program's other
+// constants; what is read of them must be whole fonts.
+TEST(BuiltInFonts, AreLiberationSans) {
+    for (const char* path :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+        if (!QFile::exists(QString::fromLatin1(path)))
+            GTEST_SKIP() << "built without its own fonts";
+        const int id =
+            QFontDatabase::addApplicationFontFromData(fileBytes(QString::fromLatin1(path)));
+        EXPECT_EQ(QFontDatabase::applicationFontFamilies(id),
+                  QStringList{QStringLiteral("Liberation Sans")})
+            << path;
+        QFontDatabase::removeApplicationFont(id);
+    }
 }
 } // namespace
 } // namespace tarnwick::ui
