@@ -106,6 +106,12 @@ bool Converter::convert(const ConversionTexts& texts, std::string& out,
         m_numbers, out, failure);
 }
 
+const InputCheck* failedDensityValueCheck(double value, std::string_view fromUnit) {
+    if (!(value > 0) && !isGravityScale(fromUnit))
+        return &inputCheck(Control::densityText, InputCheck::Rule::positive);
+    return nullptr;
+}
+
 bool Converter::convertDensity(const DensityTexts& texts, std::string& out,
                                ConversionFailure& failure) {
     using Rule = InputCheck::Rule;
@@ -125,8 +131,8 @@ bool Converter::convertDensity(const DensityTexts& texts, std::string& out,
             return false;
         }
     }
-    if (!(*value > 0) && !isGravityScale(texts.fromUnit))
-        return fails(inputCheck(Control::densityText, Rule::positive), failure);
+    if (const InputCheck* check = failedDensityValueCheck(*value, texts.fromUnit))
+        return fails(*check, failure);
     return compute([&] { return tarnwick::convertDensity(*value, texts.fromUnit, texts.toUnit); },
                    m_numbers, out, failure);
 }

@@ -71,6 +71,10 @@ private:
     bool m_noteTaken = false;
 };
 
+// The check that a density in fromUnit fails, or null: it must be above
+// zero, except on the two gravity scales, which take any value.
+const InputCheck* failedDensityValueCheck(double value, std::string_view fromUnit);
+
 // The window's messages, less the blank that ends some of them: on a
 // terminal line it is only noise.
 std::string withoutTrailingBlanks(std::string_view message);

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// An operation on single elements made into one on columns. The Python side
+// hands each argument over already broadcast: a number or a unit name, or a
+// one-dimensional column of n of them (float64, or objects for names). Names
+// are resolved before the loop, each distinct one once; the loop itself
+// reads plain buffers with the GIL released.
+#pragma once
+
+#include "operations.h"
+
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <memory>
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace tarnwick::python {
+
+namespace py = pybind11;
+
+// An argument as the loop reads it: element i of a column, or the one value
+// of a scalar (step 0).
+template <typename T>
+class Argument {
+public:
+    T operator[](std::size_t i) const { return m_data[i * m_step]; }
+
+protected:
+    const T* m_data = nullptr;
+    std::size_t m_step = 0;
+};
+
+template <typename T>
+class Read;
+
+// Numbers: a Python float, or a contiguous float64 column. NaN is missing.
+template <>
+class Read<double> : public Argument<double> {
+public:
+    Read(const py::object& object, std::size_t n) {
+        if (PyFloat_Check(object.ptr())) {
+            m_scalar = object.cast<double>();
+            m_data = &m_scalar;
+            return;
+        }
+        m_column = py::array_t<double, py::array::c_style>::ensure(object);
+        if (!m_column || m_column.ndim() != 1 || static_cast<std::size_t>(m_column.size()) != n)
+            throw py::type_error("expected a float or a float64 column of the result's size");
+        m_data = m_column.data();
+        m_step = 1;
+    }
+    Read(const Read&) = delete;
+
+    static bool missing(double value) { return std::isnan(value); }
+
+private:
+    double m_scalar = 0;
+    py::array_t<double, py::array::c_style> m_column;
+};
+
+// Unit names: a str, or a column of objects holding str, or None or NaN for
+// a missing name.
+template <Control input>
+class Read<UnitIn<input>> : public Argument<UnitIn<input>> {
+public:
+    Read(const py::object& object, std::size_t n) {
+        if (PyUnicode_Check(object.ptr())) {
+            m_units.push_back(resolved(object));
+        } else {
+            const auto column = py::array::ensure(object);
+            if (!column || column.ndim() != 1 || column.dtype().kind() != 'O' ||
+                static_cast<std::size_t>(column.size()) != n)
+                throw py::type_error("expected a str or an object column of the result's size");
+            m_units.reserve(n);
+            const auto* items = static_cast<PyObject* const*>(column.data());
+            for (std::size_t i = 0; i < n; ++i)
+                m_units.push_back(resolved(py::reinterpret_borrow<py::object>(items[i])));
+            this->m_step = 1;
+        }
+        this->m_data = m_units.data();
+    }
+    Read(const Read&) = delete;
+
+    static bool missing(UnitIn<input> unit) { return unit.missing(); }
+
+private:
+    // Each distinct name is resolved once; a column repeats a few names.
+    UnitIn<input> resolved(const py::handle& item) {
+        if (!PyUnicode_Check(item.ptr())) {
+            if (item.is_none() || (PyFloat_Check(item.ptr()) && std::isnan(item.cast<double>())))
+                return {};
+            throw py::type_error("a unit must be a str, not " +
+                                 std::string(py::str(item.get_type().attr("__name__"))));
+        }
+        Py_ssize_t size = 0;
+        const char* bytes = PyUnicode_AsUTF8AndSize(item.ptr(), &size);
+        if (!bytes)
+            throw py::error_already_set();
+        const std::string_view text(bytes, static_cast<std::size_t>(size));
+        for (const auto& [name, unit] : m_seen)
+            if (name == text)
+                return unit;
+        const UnitIn<input> unit = resolve<input>(text);
+        m_seen.emplace_back(std::string(text), unit);
+        return unit;
+    }
+
+    std::vector<UnitIn<input>> m_units;
+    std::vector<std::pair<std::string, UnitIn<input>>> m_seen;
+};
+
+// The result of a run: the column, and the position of the first element
+// that failed with its message (-1 and empty when none did).
+using Run = std::tuple<py::array_t<double>, py::ssize_t, std::string>;
+
+template <typename T>
+using ObjectFor = py::object;
+
+template <typename... Args, std::size_t... I, typename... Objects>
+Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, std::index_sequence<I...>,
+        const Objects&... objects) {
+    // Read in argument order, so that the first bad unit is the one named.
+    const std::tuple<std::unique_ptr<Read<Args>>...> readers{
+        std::make_unique<Read<Args>>(objects, n)...};
+    // Plain pointers and steps, which the loop keeps in registers.
+    const std::tuple<Argument<Args>...> arguments{*std::get<I>(readers)...};
+    py::array_t<double> out(static_cast<py::ssize_t>(n));
+    double* results = out.mutable_data();
+    py::ssize_t failedAt = -1;
+    std::string problem;
+    {
+        py::gil_scoped_release released;
+        for (std::size_t i = 0; i < n; ++i) {
+            if ((Read<Args>::missing(std::get<I>(arguments)[i]) || ...)) {
+                results[i] = std::numeric_limits<double>::quiet_NaN();
+                continue;
+            }
+            Outcome outcome = operation(std::get<I>(arguments)[i]...);
+            if (outcome.problem.empty()) {
+                results[i] = outcome.value;
+            } else if (nanOnError) {
+                results[i] = std::numeric_limits<double>::quiet_NaN();
+            } else {
+                failedAt = static_cast<py::ssize_t>(i);
+                problem = std::move(outcome.problem);
+                break;
+            }
+        }
+    }
+    return {std::move(out), failedAt, std::move(problem)};
+}
+
+// operation(n, nan_on_error, arguments...) as Python calls it.
+template <typename... Args>
+auto elementwise(Outcome (*operation)(Args...)) {
+    return [operation](std::size_t n, bool nanOnError, ObjectFor<Args>... objects) -> Run {
+        return run(operation, n, nanOnError, std::index_sequence_for<Args...>(), objects...);
+    };
+}
+
+} // namespace tarnwick::python
