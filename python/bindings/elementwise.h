@@ -163,4 +163,35 @@ auto elementwise(Outcome (*operation)(Args...)) {
     };
 }
 
+// One element, as Python calls it once per row: plain arguments in, the
+// value and the problem (empty when there is none) out, with no arrays made.
+template <typename T>
+struct PlainArgument {
+    using Type = double;
+    static double read(double value) { return value; }
+};
+
+template <Control input>
+struct PlainArgument<UnitIn<input>> {
+    using Type = std::string_view;
+    static UnitIn<input> read(std::string_view text) { return resolve<input>(text); }
+};
+
+template <typename... Args>
+auto single(Outcome (*operation)(Args...)) {
+    return [operation](bool nanOnError, typename PlainArgument<Args>::Type... plain) {
+        const std::tuple<Args...> arguments{PlainArgument<Args>::read(plain)...};
+        Outcome outcome = std::apply(
+            [&](const Args&... each) {
+                if ((Read<Args>::missing(each) || ...))
+                    return Outcome{std::numeric_limits<double>::quiet_NaN(), {}};
+                return operation(each...);
+            },
+            arguments);
+        if (!outcome.problem.empty() && nanOnError)
+            outcome = {std::numeric_limits<double>::quiet_NaN(), {}};
+        return std::make_pair(outcome.value, std::move(outcome.problem));
+    };
+}
+
 } // namespace tarnwick::python

@@ -43,4 +43,6 @@ PYBIND11_MODULE(_tarnwick, module) {
 
     module.def("convert", elementwise(&convert));
     module.def("convert_density", elementwise(&convertDensity));
+    module.def("convert_one", single(&convert));
+    module.def("convert_density_one", single(&convertDensity));
 }

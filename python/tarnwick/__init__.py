@@ -143,6 +143,7 @@ def convert(
         )
     return _elementwise(
         _core.convert,
+        _core.convert_one,
         errors,
         ("value", value, False),
         ("from_unit", from_unit, True),
@@ -191,6 +192,7 @@ def convert_density(
     """
     return _elementwise(
         _core.convert_density,
+        _core.convert_density_one,
         errors,
         ("value", value, False),
         ("from_unit", from_unit, True),
@@ -198,10 +200,19 @@ def convert_density(
     )
 
 
-def _elementwise(operation: Any, errors: str, *arguments: tuple[str, Any, bool]) -> Result:
-    """Runs operation over the broadcast arguments, each (name, value, is_unit)."""
+def _elementwise(
+    operation: Any, single: Any, errors: str, *arguments: tuple[str, Any, bool]
+) -> Result:
+    """Runs operation over the broadcast arguments, each (name, value, is_unit);
+    single when every argument is one plain number or name."""
     if errors not in ("raise", "nan"):
         raise ValueError(f"errors must be 'raise' or 'nan', not {errors!r}")
+    if all(type(value) in (_UNIT if is_unit else _NUMBER) for _, value, is_unit in arguments):
+        # One element: no arrays to make, as when called once per row.
+        result, reason = single(errors == "nan", *(value for _, value, _ in arguments))
+        if reason:
+            raise ConversionError(reason)
+        return result
     index = None
     columns = []
     for name, value, is_unit in arguments:
@@ -228,6 +239,10 @@ def _elementwise(operation: Any, errors: str, *arguments: tuple[str, Any, bool])
     if index is not None:
         return sys.modules["pandas"].Series(result, index=index)
     return result.reshape(shape)
+
+
+_NUMBER = (float, int)
+_UNIT = (str,)
 
 
 def _is_series(value: Any) -> bool:
