@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
-#include "commandline.h"
-#include "visconvertform.h"
+#include "ui/appearance.h"
+#include "ui/commandline.h"
+#include "ui/visconvertform.h"
 
 #include <QApplication>
 #include <cstdlib>

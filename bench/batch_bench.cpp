@@ -4,7 +4,7 @@
 // file four times as large shows whether the converter's memory grows with
 // the file. Run from a release build:
 //   build/release/bench/tarnwick_batch_bench [ROWS] [RUNS]
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,8 +2,8 @@
 // Times the conversion engine and the calculate command. Run from a release build:
 //   cmake --preset release && cmake --build --preset release
 //   build/release/bench/tarnwick_bench
-#include "convmodule.h"
-#include "engine.h"
+#include "engine/engine.h"
+#include "presenter/convmodule.h"
 
 #include <QLocale>
 #include <benchmark/benchmark.h>

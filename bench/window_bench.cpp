@@ -2,8 +2,8 @@
 // Times bringing up the main window offscreen, beside an empty QWidget of the
 // same size shown in the same run, so the program's own share shows. Run from
 // a release build: build/release/bench/tarnwick_window_bench
-#include "appearance.h"
-#include "visconvertform.h"
+#include "ui/appearance.h"
+#include "ui/visconvertform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "converterapp.h"
+#include "cli/converterapp.h"
 
-#include "batch.h"
-#include "conversion.h"
-#include "engine.h"
-#include "options.h"
-#include "platform.h"
+#include "cli/options.h"
+#include "cli/platform.h"
+#include "core/batch.h"
+#include "core/conversion.h"
+#include "engine/engine.h"
 
 #include <cerrno>
 #include <cstring>

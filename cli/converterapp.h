@@ -3,7 +3,7 @@
 // status out. main() only hands it the process's streams.
 #pragma once
 
-#include "platform.h"
+#include "cli/platform.h"
 
 #include <cstdio>
 #include <functional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "optiontable.h"
+#include "cli/optiontable.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "converterapp.h"
+#include "cli/converterapp.h"
 
 #include <cstdio>
 #include <string>

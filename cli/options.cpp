@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "options.h"
+#include "cli/options.h"
 
-#include "batch.h"
-#include "optiontable.h"
+#include "cli/optiontable.h"
+#include "core/batch.h"
 
 #include <algorithm>
 #include <charconv>

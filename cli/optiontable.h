@@ -2,7 +2,7 @@
 // The converter's options, declared once for the parser and the help.
 #pragma once
 
-#include "options.h"
+#include "cli/options.h"
 
 #include <span>
 #include <string>

@@ -2,7 +2,7 @@
 // What the converter takes from the system it runs on.
 #pragma once
 
-#include "numbersymbols.h"
+#include "core/numbers/numbersymbols.h"
 
 #include <cstdio>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform.h"
+#include "cli/platform.h"
 
 #ifdef TARNWICK_WITH_QT
-#include "qtsymbols.h"
+#include "presenter/qtsymbols.h"
 #endif
 
 namespace tarnwick::cli {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform.h"
+#include "cli/platform.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -3,7 +3,7 @@
 #
 # Emscripten leaves C++ exceptions off unless they are asked for both when
 # compiling and when linking; without them the engine's first
-# FloatingPointError would abort the program instead of being reported.
+# ConversionError would abort the program instead of being reported.
 # WebAssembly's own exceptions (-fwasm-exceptions) rather than the emulated
 # ones (-fexceptions): measured on a 1,000,000-row batch, the emulation's
 # checks around every call made the core two to four times slower. Every

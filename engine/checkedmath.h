@@ -8,7 +8,7 @@
 // condition is kept: it is the one that caused the rest.
 #pragma once
 
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <cfloat>
 #include <cmath>
@@ -28,7 +28,7 @@ namespace tarnwick::detail {
 
 class CheckedMath {
 public:
-    using Condition = FloatingPointError::Condition;
+    using Condition = ConversionError::Condition;
 
     double mul(double a, double b) { return note(a * b, a, b, false); }
     double div(double a, double b) { return note(a / b, a, b, b == 0.0); }
@@ -39,11 +39,11 @@ public:
     // or infinite input) fails too, so a tested result is always finite.
     double check(double result) const {
         if (m_first)
-            throw FloatingPointError(*m_first);
+            throw ConversionError(*m_first);
         if (std::isnan(result))
-            throw FloatingPointError(Condition::InvalidOperation);
+            throw ConversionError(Condition::InvalidOperation);
         if (std::isinf(result))
-            throw FloatingPointError(Condition::Overflow);
+            throw ConversionError(Condition::Overflow);
         return result;
     }
 

@@ -4,23 +4,27 @@
 //
 // Units are identified by their exact, case-sensitive names. A name without a
 // rule is not an error: the factor or converted density is 0. The only error is
-// FloatingPointError, thrown when a computed result comes from an invalid
-// operation, a division by zero or an overflow.
+// ConversionError (below).
 #pragma once
 
 #include <array>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace tarnwick {
 
-// Thrown when a conversion step produces an invalid operation, a division by
-// zero or an overflow. Underflow is not an error.
-class FloatingPointError : public std::runtime_error {
+// The engine's one error: a computed result that comes from an invalid
+// operation, a division by zero or an overflow (underflow is not an error),
+// or an input outside the range where a formula is defined.
+class ConversionError : public std::runtime_error {
 public:
-    enum class Condition { InvalidOperation, DivisionByZero, Overflow };
+    enum class Condition { InvalidOperation, DivisionByZero, Overflow, OutOfRange };
 
-    explicit FloatingPointError(Condition condition);
+    // An arithmetic condition: "floating-point error: division by zero".
+    explicit ConversionError(Condition condition);
+    // A condition with its own words, such as the range a formula holds in.
+    ConversionError(Condition condition, const std::string& message);
 
     Condition condition() const noexcept { return m_condition; }
 
@@ -28,8 +32,9 @@ private:
     Condition m_condition;
 };
 
-// Plain words for a condition: "invalid operation", "division by zero", "overflow".
-std::string_view describe(FloatingPointError::Condition condition) noexcept;
+// Plain words for a condition: "invalid operation", "division by zero", "overflow",
+// "out of range".
+std::string_view describe(ConversionError::Condition condition) noexcept;
 
 // The viscosity units in list order: 15 dynamic units, the empty separator at
 // index 15, then 9 kinematic units.

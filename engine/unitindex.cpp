@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <cstdint>
 

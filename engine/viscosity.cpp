@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "checkedmath.h"
-#include "engine.h"
-#include "unitrows.h"
+#include "engine/checkedmath.h"
+#include "engine/engine.h"
+#include "engine/unitrows.h"
 
 namespace tarnwick {
 namespace {

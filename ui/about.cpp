@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "about.h"
+#include "ui/about.h"
 
-#include "addresses.h"
-#include "appearance.h"
-#include "clickablelabel.h"
-#include "errorreport.h"
-#include "shell.h"
+#include "ui/addresses.h"
+#include "ui/appearance.h"
+#include "ui/clickablelabel.h"
+#include "ui/errorreport.h"
+#include "ui/shell.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "accessibility.h"
+#include "ui/accessibility.h"
 
-#include "about.h"
-#include "clickablelabel.h"
-#include "colouredframe.h"
-#include "visconvertform.h"
+#include "ui/about.h"
+#include "ui/clickablelabel.h"
+#include "ui/colouredframe.h"
+#include "ui/visconvertform.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

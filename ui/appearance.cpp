@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
+#include "ui/appearance.h"
 
-#include "accessibility.h"
-#include "bitmaps.h"
-#include "focusstyle.h"
+#include "ui/accessibility.h"
+#include "ui/bitmaps.h"
+#include "ui/focusstyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "bitmaps.h"
+#include "ui/bitmaps.h"
 
 #include <QFile>
 #include <QtEndian>

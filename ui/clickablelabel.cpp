@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "clickablelabel.h"
+#include "ui/clickablelabel.h"
 
 #include <QMouseEvent>
 

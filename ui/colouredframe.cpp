@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colouredframe.h"
+#include "ui/colouredframe.h"
 
 #include <QPainter>
 

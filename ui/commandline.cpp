@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "commandline.h"
+#include "ui/commandline.h"
 
 #include <algorithm>
 #include <string_view>

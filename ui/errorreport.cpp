@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "errorreport.h"
+#include "ui/errorreport.h"
 
-#include "engine.h"
-#include "inputchecks.h"
-#include "messagebox.h"
+#include "core/inputchecks.h"
+#include "engine/engine.h"
+#include "ui/messagebox.h"
 
 #include <cstdio>
 
@@ -12,8 +12,8 @@ namespace tarnwick::ui {
 QString describeError(std::exception_ptr error) {
     try {
         std::rethrow_exception(std::move(error));
-    } catch (const FloatingPointError& e) {
-        return QString::fromStdString(cannotComputeMessage(e.condition()));
+    } catch (const ConversionError& e) {
+        return QString::fromStdString(cannotComputeMessage(e));
     } catch (const std::exception& e) {
         return QStringLiteral("An unexpected error occurred: %1").arg(QString::fromUtf8(e.what()));
     } catch (...) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "focusstyle.h"
+#include "ui/focusstyle.h"
 
 #include <QPainter>
 #include <QPainterPath>

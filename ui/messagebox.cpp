@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "messagebox.h"
+#include "ui/messagebox.h"
 
-#include "appearance.h"
+#include "ui/appearance.h"
 
 #include <QApplication>
 #include <QMessageBox>

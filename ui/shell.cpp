@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell.h"
+#include "ui/shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

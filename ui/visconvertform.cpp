@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "visconvertform.h"
+#include "ui/visconvertform.h"
 
-#include "about.h"
-#include "addresses.h"
-#include "appearance.h"
-#include "clickablelabel.h"
-#include "colouredframe.h"
-#include "engine.h"
-#include "errorreport.h"
-#include "messagebox.h"
-#include "shell.h"
+#include "engine/engine.h"
+#include "ui/about.h"
+#include "ui/addresses.h"
+#include "ui/appearance.h"
+#include "ui/clickablelabel.h"
+#include "ui/colouredframe.h"
+#include "ui/errorreport.h"
+#include "ui/messagebox.h"
+#include "ui/shell.h"
 
 #include <QComboBox>
 #include <QLabel>

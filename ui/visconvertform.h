@@ -3,8 +3,8 @@
 // unit, the unit wanted, the result, and the three buttons.
 #pragma once
 
-#include "convmodule.h"
-#include "convview.h"
+#include "presenter/convmodule.h"
+#include "presenter/convview.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -6,7 +6,7 @@
 // reads plain buffers with the GIL released.
 #pragma once
 
-#include "operations.h"
+#include "python/bindings/operations.h"
 
 #include <cmath>
 #include <cstddef>

@@ -2,8 +2,8 @@
 // The extension module tarnwick._tarnwick: the operations on columns, the
 // unit lists and the defaults. The package's __init__.py turns Python's
 // arguments (sequences, arrays, pandas Series) into the columns read here.
-#include "elementwise.h"
-#include "operations.h"
+#include "python/bindings/elementwise.h"
+#include "python/bindings/operations.h"
 
 #include <pybind11/stl.h>
 #include <stdexcept>

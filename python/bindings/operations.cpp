@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "operations.h"
+#include "python/bindings/operations.h"
 
-#include "conversion.h"
-#include "engine.h"
-#include "unitnames.h"
+#include "core/conversion.h"
+#include "core/unitnames.h"
+#include "engine/engine.h"
 
 #include <stdexcept>
 
@@ -20,8 +20,8 @@ template <typename Conversion>
 Outcome compute(Conversion&& conversion) {
     try {
         return {conversion(), {}};
-    } catch (const FloatingPointError& error) {
-        return {0, cannotComputeMessage(error.condition())};
+    } catch (const ConversionError& error) {
+        return {0, cannotComputeMessage(error)};
     }
 }
 

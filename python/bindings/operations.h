@@ -4,7 +4,7 @@
 // change of their interfaces is followed there alone.
 #pragma once
 
-#include "inputchecks.h"
+#include "core/inputchecks.h"
 
 #include <span>
 #include <string>

@@ -3,7 +3,7 @@
 // and error in temporary files, and hands back what it wrote.
 #pragma once
 
-#include "converterapp.h"
+#include "cli/converterapp.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine.h"
+#include "engine/engine.h"
 #include "expectcondition.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 namespace tarnwick {
 namespace {
 
-using Condition = FloatingPointError::Condition;
+using Condition = ConversionError::Condition;
 
 TEST(ConvertDensity, GivesTheExactDouble) {
     const struct {

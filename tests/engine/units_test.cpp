@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "detail/unitscan.h"
-#include "engine.h"
+#include "engine/detail/unitscan.h"
+#include "engine/engine.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine.h"
+#include "engine/engine.h"
 #include "expectcondition.h"
 
 #include <cmath>
@@ -9,7 +9,7 @@
 namespace tarnwick {
 namespace {
 
-using Condition = FloatingPointError::Condition;
+using Condition = ConversionError::Condition;
 
 // Rows at the start-up density unless they say otherwise: 50 lb/ft^3, which
 // is 0.8009999999999999 g/cm^3.
@@ -153,7 +153,7 @@ TEST(ViscosityFactors, CStToCpIsTheDensityUntested) {
 
 // Every pair of listed names at every density unit either converts to a finite
 // value or reports a floating-point error; nothing else escapes.
-TEST(ConvertViscosity, EveryListedPairIsFiniteOrAFloatingPointError) {
+TEST(ConvertViscosity, EveryListedPairIsFiniteOrAConversionError) {
     int errors = 0;
     int conversions = 0;
     for (double density : {50.0, 145.0, -131.5, 1e-300, 1e300}) {
@@ -165,7 +165,7 @@ TEST(ConvertViscosity, EveryListedPairIsFiniteOrAFloatingPointError) {
                         const double r = convertViscosity(7.5, from, to, density, densityUnit);
                         EXPECT_TRUE(std::isfinite(r))
                             << from << " -> " << to << " at " << density << ' ' << densityUnit;
-                    } catch (const FloatingPointError&) {
+                    } catch (const ConversionError&) {
                         ++errors;
                     }
                 }

@@ -4,11 +4,11 @@
 // reports, it fails when an input record does not come out as exactly one
 // output record with the same fields and one more, and when a --shortest
 // result does not read back as the engine's double for its row.
-#include "converterapp.h"
-#include "csv.h"
-#include "engine.h"
-#include "plainnumber.h"
-#include "unitnames.h"
+#include "cli/converterapp.h"
+#include "core/csv/reader.h"
+#include "core/numbers/plainnumber.h"
+#include "core/unitnames.h"
+#include "engine/engine.h"
 
 #include <charconv>
 #include <cstdint>
@@ -71,7 +71,7 @@ std::optional<double> engineResult(const std::vector<std::string>& fields) {
         return std::nullopt;
     try {
         return tarnwick::convertViscosity(*value, from, to, *density, densityUnit);
-    } catch (const tarnwick::FloatingPointError&) {
+    } catch (const tarnwick::ConversionError&) {
         return std::nullopt;
     }
 }

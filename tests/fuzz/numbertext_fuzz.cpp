@@ -3,8 +3,8 @@
 // for plain numbers: any text either is refused or reads as a finite double,
 // and plain reading agrees with the English (United States) reading of the
 // same text when it has no group separator.
-#include "numbertext.h"
-#include "plainnumber.h"
+#include "core/numbers/plainnumber.h"
+#include "presenter/numbertext.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "about.h"
 #include "guitest.h"
+#include "ui/about.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "about.h"
 #include "guitest.h"
-#include "visconvertform.h"
+#include "ui/about.h"
+#include "ui/visconvertform.h"
 
 #include <QAccessible>
 #include <QTest>

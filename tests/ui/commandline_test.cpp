@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "commandline.h"
+#include "ui/commandline.h"
 
 #include <gtest/gtest.h>
 #include <map>

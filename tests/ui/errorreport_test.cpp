@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "engine.h"
-#include "errorreport.h"
+#include "engine/engine.h"
 #include "guitest.h"
-#include "messagebox.h"
+#include "ui/errorreport.h"
+#include "ui/messagebox.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -15,7 +15,7 @@
 namespace tarnwick::ui {
 namespace {
 
-using Condition = FloatingPointError::Condition;
+using Condition = ConversionError::Condition;
 
 struct ErrorCase {
     const char* name;
@@ -37,12 +37,12 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, DescribeError,
     ::testing::Values(
         ErrorCase{"DivisionByZero",
-                  std::make_exception_ptr(FloatingPointError(Condition::DivisionByZero)),
+                  std::make_exception_ptr(ConversionError(Condition::DivisionByZero)),
                   "The result cannot be computed: division by zero."},
-        ErrorCase{"Overflow", std::make_exception_ptr(FloatingPointError(Condition::Overflow)),
+        ErrorCase{"Overflow", std::make_exception_ptr(ConversionError(Condition::Overflow)),
                   "The result cannot be computed: overflow."},
         ErrorCase{"InvalidOperation",
-                  std::make_exception_ptr(FloatingPointError(Condition::InvalidOperation)),
+                  std::make_exception_ptr(ConversionError(Condition::InvalidOperation)),
                   "The result cannot be computed: invalid operation."},
         ErrorCase{"OtherStandardError", std::make_exception_ptr(std::runtime_error("boom")),
                   "An unexpected error occurred: boom"},
@@ -53,7 +53,7 @@ using Guarded = testing::GuiTest;
 
 TEST_F(Guarded, ReportsAnEscapingErrorAndGoesOn) {
     QWidget parent;
-    guarded(&parent, [] { throw FloatingPointError(Condition::Overflow); });
+    guarded(&parent, [] { throw ConversionError(Condition::Overflow); });
     EXPECT_EQ(m_messages, QStringList{"The result cannot be computed: overflow."});
     EXPECT_EQ(m_messageParents, QList<QWidget*>{&parent});
 }

@@ -4,8 +4,8 @@
 // and is closed, so a test never hangs waiting for a click.
 #pragma once
 
-#include "messagebox.h"
 #include "qtprinters.h"
+#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // GUI tests run on Qt's offscreen platform unless told otherwise, with one
 // QApplication for the whole run, set up as the program sets it up.
-#include "appearance.h"
+#include "ui/appearance.h"
 
 #include <QApplication>
 #include <QLocale>

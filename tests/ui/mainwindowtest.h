@@ -4,7 +4,7 @@
 #pragma once
 
 #include "guitest.h"
-#include "visconvertform.h"
+#include "ui/visconvertform.h"
 
 #include <QApplication>
 #include <QComboBox>

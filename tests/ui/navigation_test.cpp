@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The main window's keys, its banner and the About window it opens and closes.
-#include "about.h"
-#include "appearance.h"
-#include "bitmaps.h"
 #include "guitest.h"
 #include "mainwindowtest.h"
-#include "visconvertform.h"
+#include "ui/about.h"
+#include "ui/appearance.h"
+#include "ui/bitmaps.h"
+#include "ui/visconvertform.h"
 
 #include <QAccessible>
 #include <QComboBox>

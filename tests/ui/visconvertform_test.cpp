@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "about.h"
-#include "appearance.h"
-#include "bitmaps.h"
 #include "guitest.h"
 #include "mainwindowtest.h"
-#include "visconvertform.h"
+#include "ui/about.h"
+#include "ui/appearance.h"
+#include "ui/bitmaps.h"
+#include "ui/visconvertform.h"
 
 #include <QAccessible>
 #include <QComboBox>

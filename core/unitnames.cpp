@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "core/unitnames.h"
+
+#include "engine/engine.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+std::span<const std::string_view> listOf(UnitKind kind) {
+    if (kind == UnitKind::viscosity)
+        return viscosityUnits;
+    return densityUnits;
+}
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Edit distance in tenths: a change of case costs 1, any other edit 10.
+int distance(std::string_view a, std::string_view b) {
+    std::vector<int> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = static_cast<int>(j) * 10;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i) * 10;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const char x = a[i - 1];
+            const char y = b[j - 1];
+            const int change = x == y ? 0 : lower(x) == lower(y) ? 1 : 10;
+            const int best = std::min({row[j] + 10, row[j - 1] + 10, diagonal + change});
+            diagonal = row[j];
+            row[j] = best;
+        }
+    }
+    return row[b.size()];
+}
+
+// The length of the UTF-8 sequence that starts text, or 0 if none does.
+std::size_t utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    unsigned code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (byte(i) & 0x3F);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code < minimum || code > 0x10FFFF || surrogate ? 0 : length;
+}
+
+} // namespace
+
+bool isListedUnit(std::string_view name, UnitKind kind) {
+    return (kind == UnitKind::viscosity ? viscosityUnitIndex(name) : densityUnitIndex(name)) >= 0;
+}
+
+std::string_view nearestUnit(std::string_view name, UnitKind kind) {
+    std::string_view nearest;
+    int best = -1;
+    for (const std::string_view unit : listOf(kind)) {
+        if (unit.empty())
+            continue;
+        const int d = distance(name, unit);
+        if (best < 0 || d < best) {
+            best = d;
+            nearest = unit;
+        }
+    }
+    return nearest;
+}
+
+std::string unknownUnitMessage(std::string_view name, UnitKind kind) {
+    const char* what = kind == UnitKind::viscosity ? "viscosity" : "density";
+    return std::string("unknown ") + what + " unit " + quoted(name) + " (did you mean " +
+           quoted(nearestUnit(name, kind)) + "?)";
+}
+
+std::string quoted(std::string_view name) {
+    // A message shows the start of a long text; a whole field could be huge.
+    constexpr std::size_t shown = 60;
+    const bool cut = name.size() > shown;
+    name = name.substr(0, shown);
+    std::string text = "\"";
+    while (!name.empty()) {
+        const auto c = static_cast<unsigned char>(name.front());
+        std::size_t length = c >= 0x20 && c < 0x7F ? 1 : c >= 0x80 ? utf8Length(name) : 0;
+        if (length == 0) {
+            constexpr std::string_view hex = "0123456789ABCDEF";
+            text += "\\x";
+            text += hex[c >> 4];
+            text += hex[c & 0xF];
+            length = 1;
+        } else {
+            if (c == '"' || c == '\\')
+                text += '\\';
+            text.append(name.substr(0, length));
+        }
+        name.remove_prefix(length);
+    }
+    return text + (cut ? "...\"" : "\"");
+}
+
+} // namespace tarnwick

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+// The core as the web page calls it (embind): the unit lists, one
+// conversion from the five texts with the window's checks and messages, the
+// density mode, numbers under the browser's symbols, and the batch.
+#include "core/conversion.h"
+#include "core/numbers/localnumber.h"
+#include "engine/engine.h"
+#include "web/bindings/jsbatch.h"
+#include "web/bindings/jsvalues.h"
+
+#include <cmath>
+#include <emscripten/bind.h>
+#include <span>
+
+namespace tarnwick::web {
+namespace {
+
+val unitArray(std::span<const std::string_view> units) {
+    val array = val::array();
+    for (const std::string_view unit : units)
+        array.call<void>("push", std::string(unit));
+    return array;
+}
+
+val viscosityUnitList() {
+    return unitArray(viscosityUnits);
+}
+
+val densityUnitList() {
+    return unitArray(densityUnits);
+}
+
+val plainSymbols() {
+    return symbolsObject(NumberSymbols{});
+}
+
+val startingTexts(val symbols) {
+    const NumberSymbols read = symbolsFrom(symbols);
+    val texts = val::object();
+    texts.set("value", startingValueText(read));
+    texts.set("density", startingDensityText(read));
+    return texts;
+}
+
+// A conversion under the page's symbols, as the result object the page reads.
+template <typename Convert>
+val conversionResult(const val& symbols, Convert convert) {
+    NotedNumbers numbers(symbolsFrom(symbols));
+    Converter converter(numbers);
+    std::string text;
+    ConversionFailure failure;
+    const bool converted = convert(converter, text, failure);
+    return resultObject(converted, text, numbers, failure);
+}
+
+val calculate(val inputs, val symbols) {
+    const std::string value = textOf(inputs, "value");
+    const std::string fromUnit = textOf(inputs, "fromUnit");
+    const std::string toUnit = textOf(inputs, "toUnit");
+    const std::string density = textOf(inputs, "density");
+    const std::string densityUnit = textOf(inputs, "densityUnit");
+    return conversionResult(symbols, [&](Converter& converter, std::string& text,
+                                         ConversionFailure& failure) {
+        return converter.convert({value, fromUnit, toUnit, density, densityUnit}, text, failure);
+    });
+}
+
+val convertDensityTexts(val inputs, val symbols) {
+    const std::string value = textOf(inputs, "value");
+    const std::string fromUnit = textOf(inputs, "fromUnit");
+    const std::string toUnit = textOf(inputs, "toUnit");
+    return conversionResult(
+        symbols, [&](Converter& converter, std::string& text, ConversionFailure& failure) {
+            return converter.convertDensity({value, fromUnit, toUnit}, text, failure);
+        });
+}
+
+std::string formatNumber(double number, int decimals, val symbols) {
+    if (decimals < 0 || decimals > 17)
+        throwRangeError("formatNumber: decimals must be from 0 to 17");
+    if (!std::isfinite(number))
+        throwRangeError("formatNumber: the number must be finite");
+    return localNumber::fixed(number, decimals, symbolsFrom(symbols));
+}
+
+val parseNumber(std::string text, val symbols) {
+    const std::optional<double> number = localNumber::parse(text, symbolsFrom(symbols));
+    return number ? val(*number) : val::null();
+}
+
+} // namespace
+} // namespace tarnwick::web
+
+EMSCRIPTEN_BINDINGS(tarnwick_core) {
+    using namespace tarnwick::web;
+    emscripten::function("viscosityUnits", &viscosityUnitList);
+    emscripten::function("densityUnits", &densityUnitList);
+    emscripten::function("plainSymbols", &plainSymbols);
+    emscripten::function("startingTexts", &startingTexts);
+    emscripten::function("calculate", &calculate);
+    emscripten::function("convertDensity", &convertDensityTexts);
+    emscripten::function("formatNumber", &formatNumber);
+    emscripten::function("parseNumber", &parseNumber);
+    emscripten::class_<JsBatch>("Batch").constructor<val>().function("run", &JsBatch::run);
+}
