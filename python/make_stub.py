@@ -60,9 +60,8 @@ error = tarnwick.ConversionError
 lines += [
     "class ConversionError(ValueError):",
     docstring(error, 4).rstrip("\n"),
-    "    reason: str",
-    "    index: int | tuple[int, ...] | None",
-    "    def __init__(self, reason: str, index: int | tuple[int, ...] | None = None) -> None: ...",
+    *(f"    {name}: {kind}" for name, kind in error.__annotations__.items()),
+    f"    def __init__({', '.join(parameters(error.__init__))}) -> None: ...",
     "",
 ]
 for name in tarnwick.__all__:

@@ -65,6 +65,9 @@ class ConversionError(ValueError):
         result (``iloc`` for a Series), or None for scalars.
     """
 
+    reason: str
+    index: int | tuple[int, ...] | None
+
     def __init__(self, reason: str, index: int | tuple[int, ...] | None = None) -> None:
         self.reason = reason
         self.index = index
