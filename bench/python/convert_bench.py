@@ -9,8 +9,9 @@ with the two factors typed by hand in NumPy (values * a / rho), with pandas
 and Pint, and with tarnwick called once per element (on a tenth of the rows,
 scaled up). Each way runs in a process of its own, ROUNDS (5) times in turn
 with the others, so that they share the machine's moments alike. Prints the
-median time of each, its ratio to the hand-typed NumPy line, and how much
-the process's peak resident memory grew beyond holding the data.
+median time of each, its ratio to the hand-typed NumPy line, the process's
+peak resident memory, and how much more that is than a process that makes
+the same data and converts nothing.
 """
 import os
 import resource
@@ -19,7 +20,7 @@ import subprocess
 import sys
 import time
 
-WAYS = ["numpy", "tarnwick", "tarnwick-pandas", "pint-pandas", "tarnwick-per-element"]
+WAYS = ["nothing", "numpy", "tarnwick", "tarnwick-pandas", "pint-pandas", "tarnwick-per-element"]
 
 
 def data(rows):
@@ -35,6 +36,8 @@ def data(rows):
 def way(name, rows):
     """The conversion to time, ready to run; its setup is not timed."""
     mu, rho, df = data(rows)
+    if name == "nothing":
+        return lambda: None
     if name == "numpy":
         return lambda: mu * 1000.0 / rho  # cP / (g/cm^3) is cSt; kg/m^3 is 1000 g/cm^3
     import tarnwick
@@ -62,15 +65,13 @@ def way(name, rows):
 
 
 def measure(name, rows):
-    """Runs in the child: one timing and the peak memory it added, in KiB."""
+    """Runs in the child: one timing, and the process's peak memory in KiB."""
     run = way(name, rows)
-    before = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
     start = time.perf_counter()
     run()
     seconds = time.perf_counter() - start
-    grown = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - before
     scale = 10 if name == "tarnwick-per-element" else 1
-    print(seconds * scale, grown)
+    print(seconds * scale, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss)
 
 
 def main():
@@ -78,19 +79,20 @@ def main():
         int(sys.argv[3]) if len(sys.argv) > 3 else 5
     env = dict(os.environ, PYTHONPATH=build)
     times = {w: [] for w in WAYS}
-    grown = {w: [] for w in WAYS}
+    peak = {w: [] for w in WAYS}
     for _ in range(rounds):
         for w in WAYS:
             out = subprocess.run([sys.executable, __file__, "--child", w, str(rows)], env=env,
                                  check=True, capture_output=True, text=True).stdout.split()
             times[w].append(float(out[0]))
-            grown[w].append(int(out[1]))
+            peak[w].append(int(out[1]) / 1024)
     floor = statistics.median(times["numpy"])
     print(f"{rows} conversions cP -> cSt with a density column, median of {rounds} rounds")
-    print(f"{'way':<22}{'ms':>10}{'x numpy':>10}{'peak +MiB':>11}")
-    for w in WAYS:
-        t = statistics.median(times[w])
-        print(f"{w:<22}{t * 1e3:>10.1f}{t / floor:>10.2f}{statistics.median(grown[w]) / 1024:>11.1f}")
+    print(f"{'way':<22}{'ms':>10}{'x numpy':>10}{'peak MiB':>10}{'+ MiB':>8}")
+    base = statistics.median(peak["nothing"])
+    for w in WAYS[1:]:
+        t, p = statistics.median(times[w]), statistics.median(peak[w])
+        print(f"{w:<22}{t * 1e3:>10.1f}{t / floor:>10.2f}{p:>10.1f}{p - base:>8.1f}")
     pint = statistics.median(times["pint-pandas"])
     print(f"pint-pandas / tarnwick: {pint / statistics.median(times['tarnwick']):.1f}x")
 
