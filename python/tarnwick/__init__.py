@@ -234,9 +234,8 @@ def _elementwise(
     ]
     result, failed_at, reason = operation(size, errors == "nan", *flat)
     if failed_at >= 0:
-        position = np.unravel_index(failed_at, shape)
-        at = None if shape == () else int(position[0]) if len(shape) == 1 else tuple(map(int, position))
-        raise ConversionError(reason, at)
+        at = tuple(int(i) for i in np.unravel_index(failed_at, shape))
+        raise ConversionError(reason, at[0] if len(at) == 1 else at or None)
     if shape == ():
         return float(result[0])
     if index is not None:
