@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """The Python module against the ways a notebook converts without it.
 
+    scripts/setup python3-pint
     /usr/bin/python3 bench/python/convert_bench.py BUILD/python [ROWS] [ROUNDS]
 
 Converts ROWS (1,000,000) viscosities from cP to cSt, each with its own
