@@ -34,7 +34,7 @@ def test_repeated_conversions_do_not_grow_the_process():
 
 
 def test_other_threads_run_while_an_array_converts():
-    values = np.full(2_000_000, 3.0)
+    values = np.full(4_000_000, 3.0)
     start = time.perf_counter()
     tarnwick.convert(values, "cP", "cSt")
     alone = time.perf_counter() - start
@@ -44,4 +44,4 @@ def test_other_threads_run_while_an_array_converts():
     while worker.is_alive():  # with the GIL held throughout, this loop would stall
         now = time.perf_counter()
         longest, last = max(longest, now - last), now
-    assert longest < alone / 3
+    assert longest < alone / 2
