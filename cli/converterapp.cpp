@@ -2,6 +2,7 @@
 #include "cli/converterapp.h"
 
 #include "cli/options.h"
+#include "cli/optiontable.h"
 #include "cli/platform.h"
 #include "core/batch.h"
 #include "core/conversion.h"
@@ -18,16 +19,16 @@ namespace {
 
 constexpr std::string_view programName = "tarnwick-convert";
 
-class Run final : public BatchReport {
+// The conversion modes of one command line, over the process's streams.
+class ConversionCommand final : public BatchReport {
 public:
-    Run(const Options& options, std::FILE* input, std::FILE* output, std::FILE* errors,
-        std::unique_ptr<NumberStyle> numbers)
+    ConversionCommand(const Options& options, std::FILE* input, std::FILE* output,
+                      std::FILE* errors, std::unique_ptr<NumberStyle> numbers)
         : m_options(options)
         , m_input(input)
         , m_output(output)
         , m_errors(errors)
-        , m_numbers(std::move(numbers))
-        , m_converter(*m_numbers) {}
+        , m_numbers(std::move(numbers)) {}
 
     int single();
     int all();
@@ -44,71 +45,124 @@ private:
                      text.data());
     }
 
-    // One conversion of VALUE from FROM to `to`, with the options' density.
-    bool convert(std::string_view to, std::string& out, std::string& failure);
+    // One conversion, written to out, or its failure to failure.
+    bool convert(const ConversionRequest& request, std::string& out, std::string& failure);
+    bool convert(const DensityRequest& request, std::string& out, std::string& failure);
 
     const Options& m_options;
     std::FILE* m_input;
     std::FILE* m_output;
     std::FILE* m_errors;
     std::unique_ptr<NumberStyle> m_numbers;
-    Converter m_converter;
+    DefaultDensityNote m_densityNote;
 };
 
-bool Run::convert(std::string_view to, std::string& out, std::string& failure) {
-    const std::string_view value = m_options.operands[0];
-    const std::string_view from = m_options.operands[1];
-    ConversionFailure problem;
-    bool converted = false;
-    if (m_options.densities) {
-        converted = m_converter.convertDensity({value, from, to}, out, problem);
-    } else {
-        const std::string_view unit = m_options.densityUnit
-                                          ? std::string_view(*m_options.densityUnit)
-                                          : densityUnits[defaultDensityUnitIndex];
-        ConversionTexts texts{value, from,
-                              to,    m_options.density ? *m_options.density : defaultDensityText(),
-                              unit,  m_options.density.has_value()};
-        converted = m_converter.convert(texts, out, problem);
-        if (m_converter.takeDefaultDensityNote())
-            note(defaultDensityNote(unit));
-    }
+bool fails(const ConversionFailure& problem, std::string& failure) {
     failure = withoutTrailingBlanks(problem.message);
-    return converted;
+    return false;
 }
 
-int Run::single() {
+// The texts of one conversion: VALUE and FROM from the operands, and the
+// options' density or the default one.
+ConversionTexts textsOf(const Options& options, std::string_view to) {
+    const BatchOptions& o = options.batch;
+    return {options.operands[0],
+            options.operands[1],
+            to,
+            o.density ? std::string_view(*o.density) : defaultDensityText(),
+            o.densityUnit ? std::string_view(*o.densityUnit) : defaultDensityUnitName(),
+            o.density.has_value()};
+}
+
+bool ConversionCommand::convert(const ConversionRequest& request, std::string& out,
+                                std::string& failure) {
+    const OrFailure<double> result = tarnwick::convert(request);
+    if (const std::string text = m_densityNote.after(request, result); !text.empty())
+        note(text);
+    if (!result)
+        return fails(result.failure(), failure);
+    m_numbers->append(out, *result);
+    return true;
+}
+
+bool ConversionCommand::convert(const DensityRequest& request, std::string& out,
+                                std::string& failure) {
+    const OrFailure<double> result = tarnwick::convert(request);
+    if (!result)
+        return fails(result.failure(), failure);
+    m_numbers->append(out, *result);
+    return true;
+}
+
+int ConversionCommand::single() {
     std::string result;
     std::string failure;
-    if (!convert(m_options.operands[2], result, failure)) {
+    bool converted = false;
+    const std::string_view to = m_options.operands[2];
+    if (m_options.batch.densities) {
+        const auto request =
+            readDensityConversion({m_options.operands[0], m_options.operands[1], to}, *m_numbers);
+        converted =
+            request ? convert(*request, result, failure) : fails(request.failure(), failure);
+    } else {
+        const auto request = readConversion(textsOf(m_options, to), *m_numbers);
+        converted =
+            request ? convert(*request, result, failure) : fails(request.failure(), failure);
+    }
+    if (!converted) {
         message(failure);
-        return someFailed;
+        return ExitStatus::someFailed;
     }
     result += '\n';
     std::fputs(result.c_str(), m_output);
-    return success;
+    return ExitStatus::allConverted;
 }
 
-int Run::all() {
-    // The value, the density and their units are checked once, with the
-    // unit itself as the target; then every unit is a target in turn.
+int ConversionCommand::all() {
+    // The value, the density and their units are read and checked once,
+    // with the unit itself as the target; then every unit is a target in
+    // turn.
+    const bool densities = m_options.batch.densities;
+    const std::string_view from = m_options.operands[1];
     std::string result;
     std::string failure;
-    if (!convert(m_options.operands[1], result, failure)) {
-        message(failure);
-        return someFailed;
+    std::optional<ConversionRequest> viscosity;
+    std::optional<DensityRequest> density;
+    bool checked = false;
+    if (densities) {
+        const auto read = readDensityConversion({m_options.operands[0], from, from}, *m_numbers);
+        if (read)
+            density = *read;
+        checked = read ? convert(*density, result, failure) : fails(read.failure(), failure);
+    } else {
+        const auto read = readConversion(textsOf(m_options, from), *m_numbers);
+        if (read)
+            viscosity = *read;
+        checked = read ? convert(*viscosity, result, failure) : fails(read.failure(), failure);
     }
-    int status = success;
+    if (!checked) {
+        message(failure);
+        return ExitStatus::someFailed;
+    }
+    int status = ExitStatus::allConverted;
     std::string table;
-    const auto units = m_options.densities ? std::span<const std::string_view>(densityUnits)
-                                           : std::span<const std::string_view>(viscosityUnits);
+    const auto units = densities ? std::span<const std::string_view>(densityUnits)
+                                 : std::span<const std::string_view>(viscosityUnits);
     for (const std::string_view unit : units) {
         if (unit.empty())
             continue;
         result.clear();
-        if (!convert(unit, result, failure)) {
+        bool converted = false;
+        if (densities) {
+            density->to = UnitInput::density(unit);
+            converted = convert(*density, result, failure);
+        } else {
+            viscosity->to = UnitInput::viscosity(unit);
+            converted = convert(*viscosity, result, failure);
+        }
+        if (!converted) {
             result = failure;
-            status = someFailed;
+            status = ExitStatus::someFailed;
         }
         table.append(unit);
         table.append(unit.size() < 16 ? 16 - unit.size() : 1, ' ');
@@ -119,19 +173,11 @@ int Run::all() {
     return status;
 }
 
-int Run::batch() {
-    BatchOptions batch;
-    batch.fromUnit = m_options.fromUnit;
-    batch.toUnit = m_options.toUnit;
-    batch.density = m_options.density;
-    batch.densityUnit = m_options.densityUnit;
-    batch.densities = m_options.densities;
-    batch.header = m_options.header;
-    batch.resultName = m_options.resultName;
-    batch.valueColumn = m_options.valueColumn;
-    if (const std::string problem = batchOptionProblem(batch, *m_numbers); !problem.empty()) {
-        message(problem);
-        return cannotRun;
+int ConversionCommand::batch() {
+    BatchOptions batch = m_options.batch;
+    if (const auto problem = batchOptionProblem(batch, *m_numbers)) {
+        message(describe(*problem, optionName(problem->option)));
+        return ExitStatus::cannotRun;
     }
     const std::string path = m_options.operands.empty() ? "-" : m_options.operands[0];
     std::FILE* input = m_input;
@@ -140,29 +186,20 @@ int Run::batch() {
         file.reset(openFile(path));
         if (!file) {
             message(path + ": " + std::strerror(errno));
-            return cannotRun;
+            return ExitStatus::cannotRun;
         }
         input = file.get();
     }
-    const bool tsv = m_options.tsv || (path.size() > 4 && path.ends_with(".tsv"));
-    batch.separator = m_options.delimiter ? *m_options.delimiter : tsv ? '\t' : ',';
+    batch.separator = batchSeparator(path, m_options.tsv, m_options.delimiter);
 
     FileSource source(input);
     FileSink sink(m_output);
     const BatchOutcome outcome = convertBatch(batch, *m_numbers, source, sink, *this);
-    switch (outcome.status) {
-    case BatchOutcome::Status::allConverted:
-        return success;
-    case BatchOutcome::Status::someFailed:
-        return someFailed;
-    case BatchOutcome::Status::readError:
+    if (outcome.status == BatchOutcome::Status::readError)
         message(path + ": " + std::strerror(outcome.error));
-        return cannotRun;
-    case BatchOutcome::Status::writeError:
+    if (outcome.status == BatchOutcome::Status::writeError)
         message(std::string("write error: ") + std::strerror(outcome.error));
-        return cannotRun;
-    }
-    return cannotRun;
+    return exitStatus(outcome.status);
 }
 
 int listUnits(std::FILE* output) {
@@ -174,7 +211,7 @@ int listUnits(std::FILE* output) {
     for (const std::string_view unit : densityUnits)
         text.append(unit).append("\n");
     std::fputs(text.c_str(), output);
-    return success;
+    return ExitStatus::allConverted;
 }
 
 void usageError(std::FILE* errors, std::string_view text) {
@@ -206,9 +243,9 @@ int runConverter(const std::vector<std::string>& arguments, std::FILE* input, st
         options = parseArguments(arguments);
     } catch (const UsageError& error) {
         usageError(errors, error.what());
-        return cannotRun;
+        return ExitStatus::cannotRun;
     }
-    int status = success;
+    int status = ExitStatus::allConverted;
     switch (options.mode) {
     case Options::Mode::help:
         std::fputs(helpText().c_str(), output);
@@ -224,17 +261,17 @@ int runConverter(const std::vector<std::string>& arguments, std::FILE* input, st
     case Options::Mode::batch: {
         std::unique_ptr<NumberStyle> numbers = numbersFor(options, userSymbols, errors);
         if (!numbers)
-            return cannotRun;
-        Run run(options, input, output, errors, std::move(numbers));
-        status = options.mode == Options::Mode::single ? run.single()
-                 : options.mode == Options::Mode::all  ? run.all()
-                                                       : run.batch();
+            return ExitStatus::cannotRun;
+        ConversionCommand command(options, input, output, errors, std::move(numbers));
+        status = options.mode == Options::Mode::single ? command.single()
+                 : options.mode == Options::Mode::all  ? command.all()
+                                                       : command.batch();
         break;
     }
     }
-    if (std::fflush(output) != 0 && status != cannotRun) {
+    if (std::fflush(output) != 0 && status != ExitStatus::cannotRun) {
         std::fprintf(errors, "%s: write error: %s\n", programName.data(), std::strerror(errno));
-        return cannotRun;
+        return ExitStatus::cannotRun;
     }
     return status;
 }

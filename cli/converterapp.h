@@ -13,8 +13,6 @@
 
 namespace tarnwick::cli {
 
-enum ExitStatus : int { success = 0, someFailed = 1, cannotRun = 2 };
-
 // Where --locale takes its number symbols from.
 using SymbolSource = std::function<std::optional<NumberSymbols>()>;
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/optiontable.h"
+#include "core/batch.h"
+#include "core/conversion.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tarnwick::cli {
 namespace {
@@ -10,18 +13,18 @@ constexpr std::string_view helpNotes = R"(
 Units are the exact names that --list-units shows, for example "cP", "Pa.s",
 "lbf.s/ft^2", "cSt", "ft^2/h" or "deg API"; quote names with blanks.
 Without --locale, numbers are read and written with "." as decimal mark and
-no grouping (1.5, 2.5e3), and results show eight decimals.
+no grouping (1.5, 2.5e3), and results show {decimalsInWords} decimals.
 
 A batch row is VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]]; fields missing at
 the end of a row come from the options. Every row is written out, in order,
 with one more field, the result; a row that fails gets an empty result and a
 message "line N: ..." on standard error, and the run goes on.
 
-When a conversion needs the density and none is given, 50 lb/ft^3 is used and
+When a conversion needs the density and none is given, {density} {densityUnit} is used and
 standard error says so once. A density to convert with --densities must be
 above zero, except in "deg API" and "deg Baume".
 
-Exit status: 0 if every conversion succeeded, 1 if any failed, 2 for a usage
+Exit status: {allConverted} if every conversion succeeded, {someFailed} if any failed, {cannotRun} for a usage
 error or input that cannot be read.
 
 Examples:
@@ -32,6 +35,29 @@ Examples:
   tarnwick-convert --batch samples.csv --header --to cP > samples-cP.csv
   tarnwick-convert --locale --delimiter ';' --batch werte.csv
 )";
+
+// The defaults in the help's words, from where they are defined.
+std::string withDefaults(std::string_view text) {
+    constexpr std::array<std::string_view, 18> words{
+        "no",     "one",      "two",      "three",   "four",    "five",
+        "six",    "seven",    "eight",    "nine",    "ten",     "eleven",
+        "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen"};
+    const std::pair<std::string_view, std::string> values[] = {
+        {"{density}", std::string(defaultDensityText())},
+        {"{densityUnit}", std::string(defaultDensityUnitName())},
+        {"{decimalsInWords}", std::string(words[defaultDecimals])},
+        {"{decimals}", std::to_string(defaultDecimals)},
+        {"{resultName}", std::string(defaultResultName)},
+        {"{allConverted}", std::to_string(ExitStatus::allConverted)},
+        {"{someFailed}", std::to_string(ExitStatus::someFailed)},
+        {"{cannotRun}", std::to_string(ExitStatus::cannotRun)},
+    };
+    std::string out(text);
+    for (const auto& [name, value] : values)
+        for (std::size_t at; (at = out.find(name)) != std::string::npos;)
+            out.replace(at, name.size(), value);
+    return out;
+}
 
 } // namespace
 
@@ -66,7 +92,7 @@ the same rules, checks and messages as the Tarnwick window; or, with
         text.append(line).append(help).append("\n");
     }
     text += helpNotes;
-    return text;
+    return withDefaults(text);
 }
 
 } // namespace tarnwick::cli

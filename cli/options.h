@@ -2,6 +2,9 @@
 // The converter's command line.
 #pragma once
 
+#include "core/batchoptions.h"
+#include "core/numbers/numberstyle.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,21 +18,15 @@ struct Options {
     Mode mode = Mode::single;
     std::vector<std::string> operands; // VALUE FROM TO, VALUE FROM, or [FILE]
 
-    bool densities = false; // convert densities rather than viscosities
-    std::optional<std::string> density;
-    std::optional<std::string> densityUnit;
-    std::optional<std::string> fromUnit;
-    std::optional<std::string> toUnit;
-
-    int decimals = 8;
-    bool shortest = false;
-    bool locale = false;
-
+    // The batch's own options; its density, density unit and --densities
+    // serve every mode. The separator is chosen once FILE is known.
+    BatchOptions batch;
     bool tsv = false;
     std::optional<char> delimiter;
-    bool header = false;
-    std::optional<int> valueColumn; // from 1
-    std::string resultName = "result";
+
+    int decimals = defaultDecimals;
+    bool shortest = false;
+    bool locale = false;
 };
 
 // A command line that cannot be run; the message says why.

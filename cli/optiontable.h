@@ -7,16 +7,21 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick::cli {
 
-// What reading the command line keeps besides the options themselves.
-struct Reading {
+struct OptionInfo;
+
+// The options read from the command line, and what was given.
+struct ParsedArguments {
     Options options;
+    std::vector<const OptionInfo*> given; // in the order given
     bool modeGiven = false;
-    bool decimalsGiven = false;
     bool help = false;
     bool version = false;
+
+    bool wasGiven(std::string_view name) const;
 };
 
 struct OptionInfo {
@@ -24,12 +29,17 @@ struct OptionInfo {
     char letter;               // the short form, or 0
     std::string_view argument; // its name in the help; empty for none
     std::string_view group;    // the help's heading
-    std::string_view help;     // lines after the first are indented
+    // Lines after the first are indented; {density}, {densityUnit},
+    // {decimals} and {resultName} stand for the defaults.
+    std::string_view help;
     bool batchOnly;
     bool notWithDensities;
-    void (*apply)(Reading&, const std::string&);
+    void (*apply)(ParsedArguments&, const std::string&);
 };
 
 extern const std::span<const OptionInfo> optionTable;
+
+// The name a batch option problem is told under: "--density".
+std::string_view optionName(BatchOption option);
 
 } // namespace tarnwick::cli

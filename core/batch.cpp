@@ -2,9 +2,11 @@
 #include "core/batch.h"
 
 #include "core/conversion.h"
+#include "core/csv/dialect.h"
 #include "core/csv/reader.h"
 #include "core/csv/writer.h"
 #include "core/inputchecks.h"
+#include "core/unitcache.h"
 #include "core/unitnames.h"
 #include "engine/engine.h"
 
@@ -12,8 +14,6 @@
 
 namespace tarnwick {
 namespace {
-
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view orEmpty(const std::optional<std::string>& value) {
     return value ? std::string_view(*value) : std::string_view();
@@ -25,23 +25,25 @@ public:
         : m_options(options)
         , m_numbers(numbers)
         , m_report(report)
-        , m_converter(numbers) {}
+        , m_units(options.densities) {}
 
     BatchOutcome run(ByteSource& input, ByteSink& output);
 
 private:
     bool convertRecord(const Record& record, std::string& result, std::string& failure);
-    bool convertFields(const Record& record, std::string& result, ConversionFailure& failure);
+    OrFailure<double> convertFields(const Record& record);
     void writeRow(RecordWriter& writer, const Record& record, std::string_view result,
                   bool resultIsPlain);
 
     const BatchOptions& m_options;
     const NumberStyle& m_numbers;
     BatchReport& m_report;
-    Converter m_converter;
+    // Each distinct unit text of a column is found once for the whole file.
+    ConversionUnitCache m_units;
+    DefaultDensityNote m_densityNote;
 };
 
-bool Batch::convertFields(const Record& record, std::string& result, ConversionFailure& failure) {
+OrFailure<double> Batch::convertFields(const Record& record) {
     const auto& fields = record.fields;
     const auto field = [&](std::size_t index, std::string_view otherwise) {
         return !m_options.valueColumn && index < fields.size() ? fields[index] : otherwise;
@@ -56,7 +58,8 @@ bool Batch::convertFields(const Record& record, std::string& result, ConversionF
     if (m_options.densities) {
         const DensityTexts texts{value, field(1, orEmpty(m_options.fromUnit)),
                                  field(2, orEmpty(m_options.toUnit))};
-        return m_converter.convertDensity(texts, result, failure);
+        const OrFailure<DensityRequest> request = readDensityConversion(texts, m_numbers, &m_units);
+        return request ? convert(*request) : request.failure();
     }
     ConversionTexts texts;
     texts.value = value;
@@ -65,11 +68,14 @@ bool Batch::convertFields(const Record& record, std::string& result, ConversionF
     texts.density = field(3, m_options.density ? *m_options.density : defaultDensityText());
     texts.densityGiven = m_options.density || (!m_options.valueColumn && fields.size() > 3);
     texts.densityUnit = field(4, m_options.densityUnit ? std::string_view(*m_options.densityUnit)
-                                                       : densityUnits[defaultDensityUnitIndex]);
-    const bool converted = m_converter.convert(texts, result, failure);
-    if (m_converter.takeDefaultDensityNote())
-        m_report.note(defaultDensityNote(texts.densityUnit));
-    return converted;
+                                                       : defaultDensityUnitName());
+    const OrFailure<ConversionRequest> request = readConversion(texts, m_numbers, &m_units);
+    if (!request)
+        return request.failure();
+    OrFailure<double> result = convert(*request);
+    if (const std::string note = m_densityNote.after(*request, result); !note.empty())
+        m_report.note(note);
+    return result;
 }
 
 bool Batch::convertRecord(const Record& record, std::string& result, std::string& failure) {
@@ -88,10 +94,12 @@ bool Batch::convertRecord(const Record& record, std::string& result, std::string
                   " bytes; its fields are not kept";
         return false;
     }
-    ConversionFailure conversionFailure;
-    if (convertFields(record, result, conversionFailure))
+    const OrFailure<double> converted = convertFields(record);
+    if (converted) {
+        m_numbers.append(result, *converted);
         return true;
-    failure = withoutTrailingBlanks(conversionFailure.message);
+    }
+    failure = withoutTrailingBlanks(converted.failure().message);
     return false;
 }
 
@@ -132,7 +140,7 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
         result.clear();
         const bool header = first && m_options.header;
         if (header) {
-            result = m_options.resultName;
+            result = m_options.resultName.value_or(std::string(defaultResultName));
         } else {
             ++outcome.rows;
             if (!convertRecord(record, result, failure)) {
@@ -159,63 +167,17 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
 
 } // namespace
 
-std::optional<char> namedSeparator(std::string_view text) {
-    if (text == "\\t")
-        return '\t';
-    if (text.size() != 1 || text == "\"" || text == "\n" || text == "\r")
-        return std::nullopt;
-    return text[0];
-}
-
-std::string separatorProblem(std::string_view text) {
-    return "--delimiter takes one character other than a quote or a line break, not '" +
-           std::string(text) + "'";
-}
-
-std::string batchOptionProblem(const BatchOptions& options, const NumberStyle& numbers) {
-    using Rule = InputCheck::Rule;
-    // The reader cannot split rows on these, and a column outside the range
-    // would index no field.
-    const std::string_view separator(&options.separator, 1);
-    if (!namedSeparator(separator))
-        return separatorProblem(separator);
-    if (options.valueColumn && (*options.valueColumn < 1 || *options.valueColumn > maxValueColumn))
-        return "--value-column takes a whole number from 1 to " + std::to_string(maxValueColumn) +
-               ", not '" + std::to_string(*options.valueColumn) + "'";
-    if (options.density) {
-        const auto density = numbers.parse(*options.density);
-        const auto problem = [](const InputCheck& check) {
-            return "--density: " + withoutTrailingBlanks(check.message);
-        };
-        if (!density)
-            return problem(inputCheck(Control::densityText, Rule::numeric));
-        if (!(*density > 0))
-            return problem(inputCheck(Control::densityText, Rule::positive));
+ExitStatus exitStatus(BatchOutcome::Status status) {
+    switch (status) {
+    case BatchOutcome::Status::allConverted:
+        return ExitStatus::allConverted;
+    case BatchOutcome::Status::someFailed:
+        return ExitStatus::someFailed;
+    case BatchOutcome::Status::readError:
+    case BatchOutcome::Status::writeError:
+        break;
     }
-    const UnitKind rowUnits = options.densities ? UnitKind::density : UnitKind::viscosity;
-    const struct {
-        const std::optional<std::string>& value;
-        const char* option;
-        UnitKind kind;
-        const InputCheck& given;
-    } units[] = {
-        {options.densityUnit, "--density-unit", UnitKind::density,
-         inputCheck(Control::densityCombo, Rule::unitGiven)},
-        {options.fromUnit, "--from", rowUnits,
-         options.densities ? inputCheck(Control::densityCombo, Rule::unitGiven)
-                           : inputCheck(Control::convCombo, Rule::unitGiven)},
-        {options.toUnit, "--to", rowUnits,
-         options.densities ? inputCheck(Control::densityCombo, Rule::unitGiven)
-                           : inputCheck(Control::toCombo, Rule::unitGiven)},
-    };
-    for (const auto& unit : units) {
-        if (!unit.value || isListedUnit(*unit.value, unit.kind))
-            continue;
-        return std::string(unit.option) + ": " +
-               (unit.value->empty() ? withoutTrailingBlanks(unit.given.message)
-                                    : unknownUnitMessage(*unit.value, unit.kind));
-    }
-    return {};
+    return ExitStatus::cannotRun;
 }
 
 BatchOutcome convertBatch(const BatchOptions& options, const NumberStyle& numbers,

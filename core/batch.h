@@ -3,6 +3,7 @@
 // its place with its fields as they came and one more, the result.
 #pragma once
 
+#include "core/batchoptions.h"
 #include "core/bytestream.h"
 #include "core/numbers/numberstyle.h"
 
@@ -12,20 +13,6 @@
 #include <string_view>
 
 namespace tarnwick {
-
-struct BatchOptions {
-    // For the fields a row lacks; a value the user did not give is empty.
-    std::optional<std::string> fromUnit;
-    std::optional<std::string> toUnit;
-    std::optional<std::string> density;
-    std::optional<std::string> densityUnit;
-
-    bool densities = false; // rows are VALUE[,FROM[,TO]] of density units
-    bool header = false;    // the first row gets resultName instead of a result
-    std::string resultName = "result";
-    char separator = ',';
-    std::optional<int> valueColumn; // from 1; the units then come from the options
-};
 
 // What a batch says besides its output.
 class BatchReport {
@@ -51,18 +38,9 @@ struct BatchOutcome {
     int error = 0; // the errno of a read or write error
 };
 
-// The field separator that text names: one character other than a quote or
-// a line break, or "\\t" for a tab; nothing for any other text.
-std::optional<char> namedSeparator(std::string_view text);
-// Why text names no separator, as a message ("--delimiter takes ...").
-std::string separatorProblem(std::string_view text);
-
-// The highest column a value can be taken from.
-inline constexpr int maxValueColumn = 1'000'000;
-
-// The first option that no row could use, as a message ("--to: ..."); empty
-// when every option given is usable.
-std::string batchOptionProblem(const BatchOptions& options, const NumberStyle& numbers);
+// The exit status a run ends with: someFailed when a row failed, cannotRun
+// when the input could not be read or the output written.
+ExitStatus exitStatus(BatchOutcome::Status status);
 
 // Converts every record of input and writes it to output. The options must
 // have passed batchOptionProblem().

@@ -3,42 +3,138 @@
 
 #include "core/numbers/localnumber.h"
 #include "core/numbers/plainnumber.h"
+#include "core/unitcache.h"
 #include "core/unitnames.h"
-#include "engine/engine.h"
+
+#include <array>
 
 namespace tarnwick {
 namespace {
 
-// Runs one conversion of the engine and writes its result; a result that
-// cannot be computed is a failure with the window's words for it.
+using Rule = InputCheck::Rule;
+
+// A result that cannot be computed is a failure with the window's words.
 template <typename Conversion>
-bool compute(Conversion&& conversion, const NumberStyle& numbers, std::string& out,
-             ConversionFailure& failure) {
+OrFailure<double> computed(Conversion&& conversion) {
     try {
-        const double result = conversion();
-        numbers.append(out, result);
-        return true;
+        return conversion();
     } catch (const ConversionError& error) {
-        failure = {cannotComputeMessage(error), std::nullopt};
-        return false;
+        return ConversionFailure{std::nullopt, cannotComputeMessage(error)};
     }
 }
 
-bool fails(const InputCheck& check, ConversionFailure& failure) {
-    failure = {std::string(check.message), check.control};
+const UnitInput& unitOf(const ConversionRequest& request, Input input) {
+    return input == Input::fromUnit ? request.from
+           : input == Input::toUnit ? request.to
+                                    : request.densityUnit;
+}
+
+// The window's checks split in two, each in the table's order: those of
+// the texts (whether a number is one), made when they are read, and those of
+// the request.
+template <std::size_t N>
+constexpr std::array<InputCheck, N> checksWhere(bool numeric) {
+    std::array<InputCheck, N> checks{};
+    std::size_t count = 0;
+    for (const InputCheck& check : inputChecks)
+        if ((check.rule == Rule::numeric) == numeric)
+            checks[count++] = check;
+    return checks;
+}
+constexpr auto textChecks = checksWhere<2>(true);
+constexpr auto requestChecks = checksWhere<inputChecks.size() - 2>(false);
+
+bool fails(const InputCheck& check, const ConversionRequest& request) {
+    switch (check.rule) {
+    case Rule::numeric:
+        return false;
+    case Rule::positive:
+        return !((check.input == Input::value ? request.value : request.density) > 0);
+    case Rule::unitGiven:
+        return unitOf(request, check.input).text.empty();
+    }
     return false;
 }
 
-bool isGravityScale(std::string_view unit) {
-    return unit == "deg API" || unit == "deg Baume";
+UnitInput found(std::string_view text, UnitList list, UnitCache* cache) {
+    if (cache)
+        return cache->find(text);
+    return list == UnitList::viscosity ? UnitInput::viscosity(text) : UnitInput::density(text);
 }
 
 } // namespace
 
-std::string withoutTrailingBlanks(std::string_view message) {
-    while (!message.empty() && message.back() == ' ')
-        message.remove_suffix(1);
-    return std::string(message);
+OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
+                                            const NumberStyle& numbers,
+                                            ConversionUnitCache* units) {
+    ConversionRequest request;
+    for (const InputCheck& check : textChecks) {
+        const bool isValue = check.input == Input::value;
+        const std::optional<double> number = numbers.parse(isValue ? texts.value : texts.density);
+        if (!number)
+            return failureOf(check);
+        (isValue ? request.value : request.density) = *number;
+    }
+    request.from = found(texts.fromUnit, UnitList::viscosity, units ? &units->from : nullptr);
+    request.to = found(texts.toUnit, UnitList::viscosity, units ? &units->to : nullptr);
+    request.densityUnit =
+        found(texts.densityUnit, UnitList::density, units ? &units->densityUnit : nullptr);
+    request.densityGiven = texts.densityGiven;
+    return request;
+}
+
+std::optional<ConversionFailure> firstInputProblem(const ConversionRequest& request) {
+    for (const InputCheck& check : requestChecks)
+        if (fails(check, request))
+            return failureOf(check);
+    return std::nullopt;
+}
+
+OrFailure<double> convert(const ConversionRequest& request) {
+    if (std::optional<ConversionFailure> problem = firstInputProblem(request))
+        return std::move(*problem);
+    for (const Input input : {Input::fromUnit, Input::densityUnit, Input::toUnit}) {
+        const UnitInput& unit = unitOf(request, input);
+        if (!unit.unit.known())
+            return ConversionFailure{input,
+                                     unknownUnitMessage(unit.text, input == Input::densityUnit
+                                                                       ? UnitList::density
+                                                                       : UnitList::viscosity)};
+    }
+    return computed([&] {
+        return convertViscosity(request.value, request.from.unit, request.to.unit, request.density,
+                                request.densityUnit.unit);
+    });
+}
+
+OrFailure<DensityRequest> readDensityConversion(const DensityTexts& texts,
+                                                const NumberStyle& numbers,
+                                                ConversionUnitCache* units) {
+    const std::optional<double> value = numbers.parse(texts.value);
+    if (!value)
+        return ConversionFailure{Input::value,
+                                 std::string(inputCheck(Input::density, Rule::numeric).message)};
+    return DensityRequest{*value,
+                          found(texts.fromUnit, UnitList::density, units ? &units->from : nullptr),
+                          found(texts.toUnit, UnitList::density, units ? &units->to : nullptr)};
+}
+
+OrFailure<double> convert(const DensityRequest& request) {
+    const std::pair<const UnitInput&, Input> units[] = {{request.from, Input::fromUnit},
+                                                        {request.to, Input::toUnit}};
+    for (const auto& [unit, input] : units) {
+        if (unit.text.empty())
+            return ConversionFailure{
+                input, std::string(inputCheck(Input::densityUnit, Rule::unitGiven).message)};
+        if (!unit.unit.known())
+            return ConversionFailure{input, unknownUnitMessage(unit.text, UnitList::density)};
+    }
+    const bool gravityScale = request.from.unit.kind() == UnitKind::gravityScale;
+    if (!(request.value > 0) && !gravityScale)
+        return ConversionFailure{Input::value,
+                                 std::string(inputCheck(Input::density, Rule::positive).message)};
+    return computed(
+        [&] { return convertDensity(request.value, request.from.unit, request.to.unit); });
 }
 
 std::string_view defaultDensityText() {
@@ -51,9 +147,19 @@ std::string_view defaultDensityText() {
     return text;
 }
 
-std::string defaultDensityNote(std::string_view densityUnit) {
+std::string_view defaultDensityUnitName() {
+    return densityUnits[defaultDensityUnitIndex];
+}
+
+std::string DefaultDensityNote::after(const ConversionRequest& request,
+                                      const OrFailure<double>& result) {
+    const bool checked = result || !result.failure().input;
+    if (m_told || !checked || request.densityGiven ||
+        !readsDensity(request.from.unit, request.to.unit))
+        return {};
+    m_told = true;
     return "no density given; using " + std::string(defaultDensityText()) + " " +
-           std::string(densityUnit);
+           std::string(request.densityUnit.text);
 }
 
 std::string startingValueText(const NumberSymbols& symbols) {
@@ -62,86 +168,6 @@ std::string startingValueText(const NumberSymbols& symbols) {
 
 std::string startingDensityText(const NumberSymbols& symbols) {
     return localNumber::fixed(defaultDensity, 1, symbols);
-}
-
-bool Converter::convert(const ConversionTexts& texts, std::string& out,
-                        ConversionFailure& failure) {
-    // Each number is read once: the texts cannot change between the checks.
-    const std::optional<double> value = m_numbers.parse(texts.value);
-    const std::optional<double> density = m_numbers.parse(texts.density);
-    const auto textOf = [&](Control control) {
-        switch (control) {
-        case Control::convCombo:
-            return texts.fromUnit;
-        case Control::densityCombo:
-            return texts.densityUnit;
-        case Control::toCombo:
-            return texts.toUnit;
-        default:
-            return std::string_view();
-        }
-    };
-    const InputCheck* failed = firstFailedCheck(
-        [&](Control control) { return control == Control::convertText ? value : density; },
-        [&](Control control) { return textOf(control).empty(); });
-    if (failed)
-        return fails(*failed, failure);
-
-    for (const Control control : {Control::convCombo, Control::densityCombo, Control::toCombo}) {
-        const UnitKind kind =
-            control == Control::densityCombo ? UnitKind::density : UnitKind::viscosity;
-        if (!isListedUnit(textOf(control), kind)) {
-            failure = {unknownUnitMessage(textOf(control), kind), control};
-            return false;
-        }
-    }
-
-    if (!texts.densityGiven && readsDensity(texts.fromUnit, texts.toUnit))
-        m_defaultDensityRead = true;
-    return compute(
-        [&] {
-            return convertViscosity(*value, texts.fromUnit, texts.toUnit, *density,
-                                    texts.densityUnit);
-        },
-        m_numbers, out, failure);
-}
-
-const InputCheck* failedDensityValueCheck(double value, std::string_view fromUnit) {
-    if (!(value > 0) && !isGravityScale(fromUnit))
-        return &inputCheck(Control::densityText, InputCheck::Rule::positive);
-    return nullptr;
-}
-
-bool Converter::convertDensity(const DensityTexts& texts, std::string& out,
-                               ConversionFailure& failure) {
-    using Rule = InputCheck::Rule;
-    const std::optional<double> value = m_numbers.parse(texts.value);
-    if (!value)
-        return fails(inputCheck(Control::densityText, Rule::numeric), failure);
-    const std::pair<std::string_view, Control> units[] = {{texts.fromUnit, Control::convCombo},
-                                                          {texts.toUnit, Control::toCombo}};
-    for (const auto& [unit, control] : units) {
-        if (unit.empty()) {
-            failure = {std::string(inputCheck(Control::densityCombo, Rule::unitGiven).message),
-                       control};
-            return false;
-        }
-        if (!isListedUnit(unit, UnitKind::density)) {
-            failure = {unknownUnitMessage(unit, UnitKind::density), control};
-            return false;
-        }
-    }
-    if (const InputCheck* check = failedDensityValueCheck(*value, texts.fromUnit))
-        return fails(*check, failure);
-    return compute([&] { return tarnwick::convertDensity(*value, texts.fromUnit, texts.toUnit); },
-                   m_numbers, out, failure);
-}
-
-bool Converter::takeDefaultDensityNote() {
-    if (!m_defaultDensityRead || m_noteTaken)
-        return false;
-    m_noteTaken = true;
-    return true;
 }
 
 } // namespace tarnwick

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
-// One conversion from the texts of its inputs, with the main window's
-// checks, in the window's order, and its messages.
+// One conversion in two steps: its texts read into a request (the numbers
+// read, the units found), then the request converted, with the main window's
+// checks in the window's order and its messages. Writing the result is a
+// step of its own (NumberStyle).
 #pragma once
 
 #include "core/inputchecks.h"
 #include "core/numbers/numberstyle.h"
 #include "core/numbers/numbersymbols.h"
+#include "core/orfailure.h"
+#include "engine/engine.h"
 
 #include <optional>
 #include <string>
@@ -13,70 +17,94 @@
 
 namespace tarnwick {
 
-// The five inputs as texts, as a box or a list of the window would hold them.
+class ConversionUnitCache;
+
+// A unit as the user gave it, and the unit that names (none when it names
+// no listed unit). The text is a view: it must outlive the request.
+struct UnitInput {
+    std::string_view text;
+    Unit unit;
+
+    static UnitInput viscosity(std::string_view text) { return {text, Unit::viscosity(text)}; }
+    static UnitInput density(std::string_view text) { return {text, Unit::density(text)}; }
+};
+
+// A viscosity to convert, with the fluid's density.
+struct ConversionRequest {
+    double value = 0;
+    UnitInput from;
+    UnitInput to;
+    double density = defaultDensity;
+    UnitInput densityUnit;
+    bool densityGiven = true; // false: the default density stands in
+    // A temperature joins these for the scales whose readings depend on it.
+};
+
+// The five inputs as texts (UTF-8), as a window, a command line or a batch
+// row holds them.
 struct ConversionTexts {
     std::string_view value;
     std::string_view fromUnit;
     std::string_view toUnit;
     std::string_view density;
     std::string_view densityUnit;
-    bool densityGiven = true; // false: the density is the default one
+    bool densityGiven = true;
 };
 
-// A density and the two density units it goes between.
+// Reads the value and then the density under numbers (the two numeric
+// checks) and finds the units, through units when given.
+OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
+                                            const NumberStyle& numbers,
+                                            ConversionUnitCache* units = nullptr);
+
+// The first of the window's other five checks that request fails: the value
+// and then the density above zero, the from, density and to units given.
+std::optional<ConversionFailure> firstInputProblem(const ConversionRequest& request);
+
+// The value in the wanted unit, after those five checks and a check that
+// each unit is listed (from, density, to); or why there is none.
+OrFailure<double> convert(const ConversionRequest& request);
+
+// A density from one density unit to another.
+struct DensityRequest {
+    double value = 0;
+    UnitInput from;
+    UnitInput to;
+};
+
 struct DensityTexts {
     std::string_view value;
     std::string_view fromUnit;
     std::string_view toUnit;
 };
 
-// Why a conversion gave no result: the window's words, trailing blank
-// included, and the input at fault; no input for a result that cannot be
-// computed.
-struct ConversionFailure {
-    std::string message;
-    std::optional<Control> control;
-};
+OrFailure<DensityRequest> readDensityConversion(const DensityTexts& texts,
+                                                const NumberStyle& numbers,
+                                                ConversionUnitCache* units = nullptr);
 
-// The density that stands in when none is given, and what the user is told
-// when it is used: "no density given; using 50 lb/ft^3".
+// Each unit given and listed (from, then to), and the value above zero
+// unless it is a gravity scale reading, which may be any.
+OrFailure<double> convert(const DensityRequest& request);
+
+// The density that stands in when none is given, in the form every number
+// style reads ("50"), and the unit it is in ("lb/ft^3").
 std::string_view defaultDensityText();
-std::string defaultDensityNote(std::string_view densityUnit);
+std::string_view defaultDensityUnitName();
+
+// Tells once that the default density was used: after the first conversion
+// that passed its checks and read a density the user did not give.
+class DefaultDensityNote {
+public:
+    // "no density given; using 50 lb/ft^3" that first time; empty otherwise.
+    std::string after(const ConversionRequest& request, const OrFailure<double>& result);
+
+private:
+    bool m_told = false;
+};
 
 // The texts the value boxes start with, 1 and 50.0, written under symbols so
 // that they always read back ("50,0" in German).
 std::string startingValueText(const NumberSymbols& symbols);
 std::string startingDensityText(const NumberSymbols& symbols);
-
-class Converter {
-public:
-    explicit Converter(const NumberStyle& numbers)
-        : m_numbers(numbers) {}
-
-    // Appends the result to out and returns true; or leaves out alone, fills
-    // failure and returns false.
-    bool convert(const ConversionTexts& texts, std::string& out, ConversionFailure& failure);
-
-    // A density from one density unit to another. The value must be above
-    // zero, except on the two gravity scales, which take any value.
-    bool convertDensity(const DensityTexts& texts, std::string& out, ConversionFailure& failure);
-
-    // True once, after the first conversion that read a density the user did
-    // not give.
-    bool takeDefaultDensityNote();
-
-private:
-    const NumberStyle& m_numbers;
-    bool m_defaultDensityRead = false;
-    bool m_noteTaken = false;
-};
-
-// The check that a density in fromUnit fails, or null: it must be above
-// zero, except on the two gravity scales, which take any value.
-const InputCheck* failedDensityValueCheck(double value, std::string_view fromUnit);
-
-// The window's messages, less the blank that ends some of them: on a
-// terminal line it is only noise.
-std::string withoutTrailingBlanks(std::string_view message);
 
 } // namespace tarnwick

@@ -3,28 +3,16 @@
 
 namespace tarnwick {
 
-std::string_view designName(Control control) {
-    switch (control) {
-    case Control::convertText:
-        return "convertText";
-    case Control::densityText:
-        return "densityText";
-    case Control::convCombo:
-        return "convCombo";
-    case Control::densityCombo:
-        return "densityCombo";
-    case Control::toCombo:
-        return "toCombo";
-    case Control::txtResult:
-        return "txtResult";
-    }
-    return {};
-}
-
 std::string cannotComputeMessage(const ConversionError& error) {
     if (error.condition() == ConversionError::Condition::OutOfRange)
         return error.what();
     return "The result cannot be computed: " + std::string(describe(error.condition())) + ".";
+}
+
+std::string withoutTrailingBlanks(std::string_view message) {
+    while (!message.empty() && message.back() == ' ')
+        message.remove_suffix(1);
+    return std::string(message);
 }
 
 } // namespace tarnwick

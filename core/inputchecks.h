@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What makes a calculation's five inputs usable, and what the user is told
-// when they are not or when the result cannot be computed. Standard library
-// only, so that every front end applies the same checks with the same words.
+// What makes a conversion's inputs usable, and what the user is told when
+// they are not or when the result cannot be computed. Standard library only,
+// so that every front end applies the same checks with the same words.
 #pragma once
 
 #include "engine/engine.h"
@@ -13,81 +13,61 @@
 
 namespace tarnwick {
 
-// The controls of the main window that hold the inputs and the result, by
-// their design names; other front ends name their inputs after them.
-enum class Control {
-    convertText,  // viscosity value
-    densityText,  // fluid density value
-    convCombo,    // unit of the viscosity value
-    densityCombo, // unit of the density
-    toCombo,      // unit wanted
-    txtResult,    // the result
-};
+// The inputs of a conversion, by what they mean. Each front end shows them
+// in controls of its own (the window's convertText, convCombo, ...).
+enum class Input { value, fromUnit, toUnit, density, densityUnit };
 
 struct InputCheck {
     enum class Rule { numeric, positive, unitGiven };
 
-    Control control; // the input examined, which gets the focus when it fails
+    Input input; // the input examined, which gets the focus when it fails
     Rule rule;
     std::string_view message;
 };
 
-// In this order: both numeric tests come before both sign tests, so a bad
-// density is reported before a negative viscosity. The blanks after
-// "specified." belong to the messages.
+// The window's seven checks, in its order: both numeric tests come before
+// both sign tests, so a bad density is reported before a negative viscosity.
+// The blanks after "specified." belong to the messages.
 inline constexpr std::array<InputCheck, 7> inputChecks{{
-    {Control::convertText, InputCheck::Rule::numeric, "Viscosity input value is invalid"},
-    {Control::densityText, InputCheck::Rule::numeric, "Density input value is invalid"},
-    {Control::convertText, InputCheck::Rule::positive,
+    {Input::value, InputCheck::Rule::numeric, "Viscosity input value is invalid"},
+    {Input::density, InputCheck::Rule::numeric, "Density input value is invalid"},
+    {Input::value, InputCheck::Rule::positive,
      "Input Error: Viscosity input value is zero or negative"},
-    {Control::densityText, InputCheck::Rule::positive,
+    {Input::density, InputCheck::Rule::positive,
      "Input Error: Density input value is zero or negative"},
-    {Control::convCombo, InputCheck::Rule::unitGiven, "Viscosity unit is not specified. "},
-    {Control::densityCombo, InputCheck::Rule::unitGiven, "Density unit is not specified. "},
-    {Control::toCombo, InputCheck::Rule::unitGiven, "Conversion unit is not specified. "},
+    {Input::fromUnit, InputCheck::Rule::unitGiven, "Viscosity unit is not specified. "},
+    {Input::densityUnit, InputCheck::Rule::unitGiven, "Density unit is not specified. "},
+    {Input::toUnit, InputCheck::Rule::unitGiven, "Conversion unit is not specified. "},
 }};
 
-// The check of rule on control; a pair that is not in the table does not
+// The check of rule on input; a pair that is not in the table does not
 // compile.
-consteval const InputCheck& inputCheck(Control control, InputCheck::Rule rule) {
+consteval const InputCheck& inputCheck(Input input, InputCheck::Rule rule) {
     for (const InputCheck& check : inputChecks)
-        if (check.control == control && check.rule == rule)
+        if (check.input == input && check.rule == rule)
             return check;
     throw "no such input check";
 }
 
-// Runs the checks in order and returns the first that fails, or null when
-// every input is usable. number(control) is the input read as a number
-// (nothing when it is not one) and isEmpty(control) whether a unit input is
-// empty; each is asked afresh for every check that needs it.
-template <typename Number, typename IsEmpty>
-const InputCheck* firstFailedCheck(Number&& number, IsEmpty&& isEmpty) {
-    for (const InputCheck& check : inputChecks) {
-        bool fails = false;
-        switch (check.rule) {
-        case InputCheck::Rule::numeric:
-            fails = !number(check.control).has_value();
-            break;
-        case InputCheck::Rule::positive:
-            fails = !(number(check.control).value_or(0) > 0);
-            break;
-        case InputCheck::Rule::unitGiven:
-            fails = isEmpty(check.control);
-            break;
-        }
-        if (fails)
-            return &check;
-    }
-    return nullptr;
-}
+// Why a conversion gave no result: the window's words, trailing blank
+// included, and the input at fault; no input for a result that cannot be
+// computed.
+struct ConversionFailure {
+    std::optional<Input> input;
+    std::string message;
+};
 
-// The control's design name, "convertText": the window's object name and the
-// web page's element id.
-std::string_view designName(Control control);
+inline ConversionFailure failureOf(const InputCheck& check) {
+    return {check.input, std::string(check.message)};
+}
 
 // The words for a result that cannot be computed, e.g.
 // "The result cannot be computed: division by zero."; an input out of a
 // formula's range is told in the engine's own words.
 std::string cannotComputeMessage(const ConversionError& error);
+
+// The window's messages, less the blank that ends some of them: on a
+// terminal line it is only noise.
+std::string withoutTrailingBlanks(std::string_view message);
 
 } // namespace tarnwick

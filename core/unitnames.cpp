@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/unitnames.h"
 
+#include "core/utf8.h"
 #include "engine/engine.h"
 
 #include <algorithm>
@@ -11,8 +12,8 @@
 namespace tarnwick {
 namespace {
 
-std::span<const std::string_view> listOf(UnitKind kind) {
-    if (kind == UnitKind::viscosity)
+std::span<const std::string_view> listOf(UnitList list) {
+    if (list == UnitList::viscosity)
         return viscosityUnits;
     return densityUnits;
 }
@@ -41,46 +42,12 @@ int distance(std::string_view a, std::string_view b) {
     return row[b.size()];
 }
 
-// The length of the UTF-8 sequence that starts text, or 0 if none does.
-std::size_t utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    unsigned code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        code = code << 6 | (byte(i) & 0x3F);
-    }
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return code < minimum || code > 0x10FFFF || surrogate ? 0 : length;
-}
-
 } // namespace
 
-bool isListedUnit(std::string_view name, UnitKind kind) {
-    return (kind == UnitKind::viscosity ? viscosityUnitIndex(name) : densityUnitIndex(name)) >= 0;
-}
-
-std::string_view nearestUnit(std::string_view name, UnitKind kind) {
+std::string_view nearestUnit(std::string_view name, UnitList list) {
     std::string_view nearest;
     int best = -1;
-    for (const std::string_view unit : listOf(kind)) {
+    for (const std::string_view unit : listOf(list)) {
         if (unit.empty())
             continue;
         const int d = distance(name, unit);
@@ -92,10 +59,10 @@ std::string_view nearestUnit(std::string_view name, UnitKind kind) {
     return nearest;
 }
 
-std::string unknownUnitMessage(std::string_view name, UnitKind kind) {
-    const char* what = kind == UnitKind::viscosity ? "viscosity" : "density";
+std::string unknownUnitMessage(std::string_view name, UnitList list) {
+    const char* what = list == UnitList::viscosity ? "viscosity" : "density";
     return std::string("unknown ") + what + " unit " + quoted(name) + " (did you mean " +
-           quoted(nearestUnit(name, kind)) + "?)";
+           quoted(nearestUnit(name, list)) + "?)";
 }
 
 std::string quoted(std::string_view name) {
@@ -106,7 +73,9 @@ std::string quoted(std::string_view name) {
     std::string text = "\"";
     while (!name.empty()) {
         const auto c = static_cast<unsigned char>(name.front());
-        std::size_t length = c >= 0x20 && c < 0x7F ? 1 : c >= 0x80 ? utf8Length(name) : 0;
+        std::size_t length = c >= 0x20 && c < 0x7F ? 1
+                             : c >= 0x80           ? firstCodePoint(name).length
+                                                   : 0;
         if (length == 0) {
             constexpr std::string_view hex = "0123456789ABCDEF";
             text += "\\x";

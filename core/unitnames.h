@@ -7,18 +7,15 @@
 
 namespace tarnwick {
 
-enum class UnitKind { viscosity, density };
-
-// Whether name is exactly (case and blanks included) an entry of the list;
-// the empty separator of the viscosity list is not a unit.
-bool isListedUnit(std::string_view name, UnitKind kind);
+// The two lists a unit name can be looked for in.
+enum class UnitList { viscosity, density };
 
 // The list entry nearest to name: fewest single-character edits, a change
 // of case counting less than any other edit, the first in list order on a tie.
-std::string_view nearestUnit(std::string_view name, UnitKind kind);
+std::string_view nearestUnit(std::string_view name, UnitList list);
 
 // `unknown viscosity unit "CP" (did you mean "cP"?)`
-std::string unknownUnitMessage(std::string_view name, UnitKind kind);
+std::string unknownUnitMessage(std::string_view name, UnitList list);
 
 // name in double quotes, with bytes that cannot be shown as they are (control
 // characters, bytes that are not UTF-8) written as \xNN, and cut short with

@@ -2,9 +2,9 @@
 // Tarnwick's conversion engine: the unit lists and the viscosity and density
 // conversions. Pure functions over doubles and unit names; standard library only.
 //
-// Units are identified by their exact, case-sensitive names. A name without a
-// rule is not an error: the factor or converted density is 0. The only error is
-// ConversionError (below).
+// Units are identified by their exact, case-sensitive names, found once into
+// a Unit. A name without a rule is not an error: the factor or converted
+// density is 0. The only error is ConversionError (below).
 #pragma once
 
 #include <array>
@@ -60,23 +60,65 @@ inline constexpr int defaultToUnitIndex = 16;
 // The fluid density the window starts with, in the default density unit.
 inline constexpr double defaultDensity = 50;
 
-// The position of name in viscosityUnits or densityUnits, or -1 when it is
-// not exactly one of their names (the empty separator is not a unit).
-int viscosityUnitIndex(std::string_view name) noexcept;
-int densityUnitIndex(std::string_view name) noexcept;
+namespace detail {
+struct UnitRow;
+}
 
+// What a unit measures, and so how it converts: by a constant (dynamic
+// viscosity, mass per volume), by formulas in the fluid density (kinematic
+// viscosity) or by formulas of its own (the gravity scales).
+enum class UnitKind : unsigned char { dynamic, kinematic, density, gravityScale };
+
+// A unit, found once by its name; conversions then take it as it is. Cheap
+// to copy. A default Unit, or one found for a name that is not listed, is no
+// unit: it converts like a name without a rule.
+class Unit {
+public:
+    constexpr Unit() noexcept = default;
+
+    // The unit of that exact name (case and blanks included) in
+    // viscosityUnits or densityUnits; no unit otherwise, the empty separator
+    // included.
+    static Unit viscosity(std::string_view name) noexcept;
+    static Unit density(std::string_view name) noexcept;
+
+    bool known() const noexcept { return m_row != nullptr; }
+    // Its listed name; "" for no unit.
+    std::string_view name() const noexcept;
+    // What a known unit measures.
+    UnitKind kind() const noexcept;
+
+    friend bool operator==(Unit, Unit) = default;
+
+    // The engine's own: the row of the unit table behind it.
+    constexpr explicit Unit(const detail::UnitRow* row) noexcept
+        : m_row(row) {}
+    const detail::UnitRow* row() const noexcept { return m_row; }
+
+private:
+    const detail::UnitRow* m_row = nullptr;
+};
+
+// The conversions on units found once. The same unit on both sides returns
+// value untouched; no unit has the factor 0 and the converted density 0.
+double convertViscosity(double value, Unit from, Unit to, double density, Unit densityUnit);
+double convertDensity(double value, Unit from, Unit to);
+// Whether converting between the two reads the density: they differ and one
+// of them is a kinematic unit.
+bool readsDensity(Unit from, Unit to);
+
+// The same conversions on names, as the window's operations take them: a
+// name is found at each call. Equal names return value untouched, whether
+// or not they are listed.
+//
 // Viscosity. Every conversion goes through centipoise ("cP").
 // cP in one unit of viscosityUnit, for a fluid of the given density.
 double factorToCp(double density, std::string_view densityUnit, std::string_view viscosityUnit);
 // Units of viscosityUnit in one cP, for a fluid of the given density.
 double factorFromCp(double density, std::string_view densityUnit, std::string_view viscosityUnit);
-// value, given in fromUnit, expressed in toUnit. Equal names return value untouched.
+// value, given in fromUnit, expressed in toUnit.
 double convertViscosity(double value, std::string_view fromUnit, std::string_view toUnit,
                         double density, std::string_view densityUnit);
-
-// Whether converting between the two names reads the density: they differ
-// and one of them is a kinematic unit.
-bool readsDensity(std::string_view fromUnit, std::string_view toUnit);
 
 // Density. Plain units pivot on "g/cm^3"; the gravity scales on "SG (rel. Water)".
 double convertDensity(double value, std::string_view fromUnit, std::string_view toUnit);

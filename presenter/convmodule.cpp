@@ -1,45 +1,70 @@
 // SPDX-License-Identifier: MIT
 #include "presenter/convmodule.h"
 
-#include "core/conversion.h"
 #include "engine/engine.h"
 #include "presenter/numbertext.h"
 #include "presenter/qtsymbols.h"
 
 #include <QLocale>
-#include <string>
 
 namespace tarnwick {
 namespace {
 
-std::string unitName(const QString& text) {
-    return text.toStdString();
+Control controlOf(Input input) {
+    switch (input) {
+    case Input::value:
+        return Control::convertText;
+    case Input::fromUnit:
+        return Control::convCombo;
+    case Input::toUnit:
+        return Control::toCombo;
+    case Input::density:
+        return Control::densityText;
+    case Input::densityUnit:
+        return Control::densityCombo;
+    }
+    return Control::convertText;
 }
 
 } // namespace
 
+ConvModule::Texts ConvModule::texts() const {
+    const auto text = [this](Control control) { return m_view.text(control).toStdString(); };
+    return {text(Control::convertText), text(Control::convCombo), text(Control::toCombo),
+            text(Control::densityText), text(Control::densityCombo)};
+}
+
+void ConvModule::report(const ConversionFailure& failure) {
+    m_view.showError(QString::fromStdString(failure.message));
+    if (failure.input)
+        m_view.setFocus(controlOf(*failure.input));
+}
+
 std::uint8_t ConvModule::validateInputs() {
-    // Each check reads its control afresh.
-    const InputCheck* failed = firstFailedCheck(
-        [this](Control control) { return numberText::parse(m_view.text(control)); },
-        [this](Control control) { return m_view.text(control).isEmpty(); });
-    if (!failed)
+    const Texts now = texts();
+    const LocaleNumbers numbers(symbolsOf(QLocale()));
+    const OrFailure<ConversionRequest> request = readConversion(now.view(), numbers);
+    std::optional<ConversionFailure> problem =
+        request ? firstInputProblem(*request) : request.failure();
+    if (!problem)
         return 0;
-    m_view.showError(
-        QString::fromUtf8(failed->message.data(), static_cast<qsizetype>(failed->message.size())));
-    m_view.setFocus(failed->control);
+    report(*problem);
     return 1;
 }
 
 void ConvModule::calculate() {
     if (validateInputs() == 1)
         return;
-    const double value = numberText::read(m_view.text(Control::convertText));
-    const std::string fromUnit = unitName(m_view.text(Control::convCombo));
-    const std::string toUnit = unitName(m_view.text(Control::toCombo));
-    const double density = numberText::read(m_view.text(Control::densityText));
-    const std::string densityUnit = unitName(m_view.text(Control::densityCombo));
-    m_convResult = convertViscosity(value, fromUnit, toUnit, density, densityUnit);
+    const Texts now = texts();
+    const LocaleNumbers numbers(symbolsOf(QLocale()));
+    // Validation has read these texts: reading them again cannot fail.
+    const OrFailure<ConversionRequest> request = readConversion(now.view(), numbers);
+    const OrFailure<double> result = convert(*request);
+    if (!result) {
+        report(result.failure());
+        return;
+    }
+    m_convResult = *result;
     m_view.setText(Control::txtResult, numberText::formatResult(m_convResult));
 }
 

@@ -2,9 +2,11 @@
 // The calculation behind "Calculate" and "Clear Values".
 #pragma once
 
+#include "core/conversion.h"
 #include "presenter/convview.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tarnwick {
 
@@ -19,8 +21,8 @@ public:
     std::uint8_t validateInputs();
 
     // Validates, converts and writes the result with eight decimals. A
-    // ConversionError from the conversion is not caught: it reaches the
-    // caller before txtResult is written.
+    // result that cannot be computed is shown as a message, and txtResult
+    // keeps what it showed.
     void calculate();
 
     // Restores the starting value texts and empties the result.
@@ -35,6 +37,14 @@ public:
     double convResult() const { return m_convResult; }
 
 private:
+    // The five texts as the controls hold them now.
+    struct Texts {
+        std::string value, fromUnit, toUnit, density, densityUnit;
+        ConversionTexts view() const { return {value, fromUnit, toUnit, density, densityUnit}; }
+    };
+    Texts texts() const;
+    void report(const ConversionFailure& failure);
+
     ConvView& m_view;
     double m_convResult = 0;
 };

@@ -3,11 +3,20 @@
 // tests use a fake, so the calculation runs without any widget.
 #pragma once
 
-#include "core/inputchecks.h"
-
 #include <QString>
 
 namespace tarnwick {
+
+// The controls of the main window that hold the inputs and the result, by
+// their design names.
+enum class Control {
+    convertText,  // viscosity value
+    densityText,  // fluid density value
+    convCombo,    // unit of the viscosity value
+    densityCombo, // unit of the density
+    toCombo,      // unit wanted
+    txtResult,    // the result
+};
 
 class ConvView {
 public:

@@ -2,10 +2,9 @@
 // The calculator: the window's controls, its two commands, About, and the
 // link that carries a calculation.
 import { corePromise, symbols } from './startup.js';
-import { showMessage, focusControl, showAbout } from './dialogs.js';
+import { $, showMessage, focusControl, showAbout } from './dialogs.js';
 import { readLink, writeLink } from './link.js';
 
-const $ = (id) => document.getElementById(id);
 const core = await corePromise;
 
 function fill(list, units, selected) {
@@ -22,6 +21,11 @@ fill($('densityCombo'), densityUnits, 0);
 fill($('toCombo'), viscosityUnits, 16);
 $('convertText').value = starting.value;
 $('densityText').value = starting.density;
+
+// The calculator's control for each input of a conversion.
+const controlOf = {
+  value: 'convertText', fromUnit: 'convCombo', toUnit: 'toCombo', density: 'densityText', densityUnit: 'densityCombo',
+};
 
 function inputs() {
   return {
@@ -47,7 +51,7 @@ async function calculate() {
     return;
   }
   await showMessage(result.message);
-  focusControl(result.control ? $(result.control) : null);
+  focusControl(result.input ? $(controlOf[result.input]) : null);
 }
 
 function clearValues() {

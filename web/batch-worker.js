@@ -48,7 +48,8 @@ function blobOutput(type) {
 
 self.onmessage = async ({ data: { file, options } }) => {
   const core = await corePromise;
-  const output = (await diskOutput()) || blobOutput(options.tsv ? 'text/tab-separated-values' : 'text/csv');
+  const tsv = options.tsv || core.isTabSeparatedName(options.fileName || '');
+  const output = (await diskOutput()) || blobOutput(tsv ? 'text/tab-separated-values' : 'text/csv');
   const reader = new FileReaderSync();
   const buffer = new Uint8Array(outputSlice);
   let filled = 0;

@@ -2,11 +2,13 @@
 // The batch panel: a chosen or dropped file through the converter's rows in
 // a worker, with progress, Cancel, the failed rows and the result to save.
 
-const $ = (id) => document.getElementById(id);
+import { $ } from './dialogs.js';
+
 let worker = null;
 let spare = null;
 let file = null;
 let download = '';
+let core = null;
 
 // "samples.csv" gives "samples-converted.csv".
 export function resultName(name) {
@@ -27,7 +29,8 @@ function options() {
     density: $('batchDensity').value.trim() === '' ? undefined : $('batchDensity').value.trim(),
     densityUnit: optional('batchDensityUnit'),
     header: $('batchHeader').checked,
-    resultName: $('batchResultName').value || 'result',
+    resultName: $('batchResultName').value || undefined,
+    fileName: file ? file.name : '',
     tsv,
     delimiter: tsv ? undefined : optional('batchDelimiter'),
     valueColumn: 0,
@@ -54,7 +57,7 @@ function newWorker() {
 function choose(chosen) {
   file = chosen || null;
   if (file && !spare) spare = newWorker();
-  if (file && /\.tsv$/i.test(file.name)) $('batchTsv').checked = true;
+  if (file && core.isTabSeparatedName(file.name)) $('batchTsv').checked = true;
   $('batchDelimiter').disabled = $('batchTsv').checked;
   $('batchStatus').textContent = file ? `${file.name}: ${file.size.toLocaleString()} bytes.` : '';
   setRunning(false);
@@ -70,7 +73,7 @@ function finish(data, name) {
     return;
   }
   const { summary, failures, reported } = data;
-  if (summary.status === 2) {
+  if (summary.status === core.defaults().status.cannotRun) {
     $('batchStatus').textContent = failures.length ? failures[0].message : 'The options cannot be used.';
     return;
   }
@@ -125,10 +128,14 @@ function cancel() {
   $('batchStatus').textContent = 'Cancelled; nothing was written.';
 }
 
-export function start({ viscosityUnits, densityUnits }) {
-  unitList('batchFrom', viscosityUnits, '(not given)');
-  unitList('batchTo', viscosityUnits, '(not given)');
-  unitList('batchDensityUnit', densityUnits, '(not given: lb/ft^3)');
+export function start(context) {
+  core = context.core;
+  const defaults = core.defaults();
+  unitList('batchFrom', context.viscosityUnits, '(not given)');
+  unitList('batchTo', context.viscosityUnits, '(not given)');
+  unitList('batchDensityUnit', context.densityUnits, `(not given: ${defaults.densityUnit})`);
+  $('batchDensity').placeholder = defaults.density;
+  $('batchResultName').value = defaults.resultName;
   $('batchFile').addEventListener('change', () => choose($('batchFile').files[0]));
   $('batchTsv').addEventListener('change', () => {
     $('batchDelimiter').disabled = $('batchTsv').checked;

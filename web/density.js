@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The density converter: a value between any two of the density units.
 
-const $ = (id) => document.getElementById(id);
-// The core names its controls after the calculator's; here they are these.
-const controls = {
-  convertText: 'densityValue', densityText: 'densityValue', convCombo: 'densityFrom', toCombo: 'densityTo',
-};
+import { $ } from './dialogs.js';
+// The panel's control for each input of a density conversion.
+const controlOf = { value: 'densityValue', fromUnit: 'densityFrom', toUnit: 'densityTo' };
 
 export function start({ core, symbols, densityUnits, showMessage, focusControl }) {
   for (const [id, selected] of [['densityFrom', 6], ['densityTo', 0]]) {
@@ -23,7 +21,7 @@ export function start({ core, symbols, densityUnits, showMessage, focusControl }
       return;
     }
     await showMessage(result.message);
-    focusControl($(controls[result.control]));
+    focusControl(result.input ? $(controlOf[result.input]) : null);
   }
   $('densityButton').addEventListener('click', convert);
 }

@@ -2,6 +2,9 @@
 // The message box (modal, critical icon, one OK button) and the modeless
 // About panel.
 
+// The page's element of that id: the modules' one way to reach an element.
+export const $ = (id) => document.getElementById(id);
+
 const box = document.getElementById('messageBox');
 const text = document.getElementById('messageText');
 let pending = null;

@@ -2,7 +2,8 @@
 // A pasted column: each line converted with the calculator's units and
 // density, the results one a line in the same order, ready to paste back.
 
-const $ = (id) => document.getElementById(id);
+import { $ } from './dialogs.js';
+
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
@@ -19,7 +20,6 @@ export function convertLines(core, text, given, symbols) {
     density: given.density,
     densityUnit: given.densityUnit,
     header: false,
-    resultName: 'result',
     tsv: true,
     delimiter: undefined,
     valueColumn: 0,
@@ -39,7 +39,7 @@ export function convertLines(core, text, given, symbols) {
   } finally {
     batch.delete();
   }
-  if (summary.status === 2) return { problem: messages.get(0) || 'The options cannot be used.' };
+  if (summary.status === core.defaults().status.cannotRun) return { problem: messages.get(0) || 'The options cannot be used.' };
   const lines = (output.join('') + decoder.decode()).split(/\r?\n/);
   const count = text === '' ? 0 : text.replace(/\r?\n$/, '').split(/\r?\n/).length;
   const results = [];

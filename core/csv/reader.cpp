@@ -8,7 +8,6 @@ namespace tarnwick {
 namespace {
 
 constexpr std::size_t chunkBytes = 1 << 15;
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "core/numbers/localnumber.h"
 
 #include "core/numbers/plainnumber.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -44,28 +45,10 @@ bool isSpace(char32_t c) {
 std::u32string decode(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80                   ? 1
-                           : byte >= 0xF0 && byte < 0xF5 ? 4
-                           : byte >= 0xE0                ? 3
-                           : byte >= 0xC2 && byte < 0xE0 ? 2
-                                                         : 0;
-        char32_t c = length == 1   ? byte
-                     : length == 2 ? byte & 0x1F
-                     : length == 3 ? byte & 0x0F
-                                   : byte & 0x07;
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            valid = (next & 0xC0) == 0x80;
-            c = c << 6 | (next & 0x3F);
-        }
-        const char32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-        valid =
-            valid && (length == 1 || c >= lowest) && c <= 0x10FFFF && !(c >= 0xD800 && c < 0xE000);
-        out += valid ? c : U'\uFFFD';
-        i += valid ? static_cast<std::size_t>(length) : 1;
+    while (!text.empty()) {
+        const CodePoint c = firstCodePoint(text);
+        out += c.length > 0 ? c.value : U'\uFFFD';
+        text.remove_prefix(c.length > 0 ? c.length : 1);
     }
     return out;
 }

@@ -12,6 +12,9 @@
 
 namespace tarnwick {
 
+// Digits after the decimal point of a result, as the window shows it.
+inline constexpr int defaultDecimals = 8;
+
 class NumberStyle {
 public:
     virtual ~NumberStyle() = default;
@@ -34,7 +37,7 @@ protected:
 // `shortest`, the shortest text that reads back as the same double.
 class PlainNumbers final : public NumberStyle {
 public:
-    explicit PlainNumbers(int decimals = 8, bool shortest = false)
+    explicit PlainNumbers(int decimals = defaultDecimals, bool shortest = false)
         : m_decimals(decimals)
         , m_shortest(shortest) {}
 
@@ -50,7 +53,7 @@ private:
 // Under a locale's symbols, as the window reads and writes them.
 class LocaleNumbers final : public NumberStyle {
 public:
-    explicit LocaleNumbers(NumberSymbols symbols, int decimals = 8)
+    explicit LocaleNumbers(NumberSymbols symbols, int decimals = defaultDecimals)
         : m_symbols(std::move(symbols))
         , m_decimals(decimals) {}
 

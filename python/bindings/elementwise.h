@@ -63,21 +63,25 @@ private:
     py::array_t<double, py::array::c_style> m_column;
 };
 
-// Unit names: a str, or a column of objects holding str, or None or NaN for
-// a missing name.
-template <Control input>
-class Read<UnitIn<input>> : public Argument<UnitIn<input>> {
+// Names read once into what they name (units, and later temperatures): a
+// str, or a column of objects holding str, or None or NaN for a missing one.
+template <typename Named>
+requires requires(std::string_view text) {
+    Resolve<Named>::from(text);
+}
+class Read<Named> : public Argument<Named> {
 public:
     Read(const py::object& object, std::size_t n) {
         if (PyUnicode_Check(object.ptr())) {
             m_units.push_back(resolved(object));
         } else {
-            const auto column = py::array::ensure(object);
-            if (!column || column.ndim() != 1 || column.dtype().kind() != 'O' ||
-                static_cast<std::size_t>(column.size()) != n)
+            // Kept: the names resolved point into its strings.
+            m_column = py::array::ensure(object);
+            if (!m_column || m_column.ndim() != 1 || m_column.dtype().kind() != 'O' ||
+                static_cast<std::size_t>(m_column.size()) != n)
                 throw py::type_error("expected a str or an object column of the result's size");
             m_units.reserve(n);
-            const auto* items = static_cast<PyObject* const*>(column.data());
+            const auto* items = static_cast<PyObject* const*>(m_column.data());
             for (std::size_t i = 0; i < n; ++i)
                 m_units.push_back(resolved(py::reinterpret_borrow<py::object>(items[i])));
             this->m_step = 1;
@@ -86,11 +90,11 @@ public:
     }
     Read(const Read&) = delete;
 
-    static bool missing(UnitIn<input> unit) { return unit.missing(); }
+    static bool missing(const Named& named) { return named.missing(); }
 
 private:
     // Each distinct name is resolved once; a column repeats a few names.
-    UnitIn<input> resolved(const py::handle& item) {
+    Named resolved(const py::handle& item) {
         if (!PyUnicode_Check(item.ptr())) {
             if (item.is_none() || (PyFloat_Check(item.ptr()) && std::isnan(item.cast<double>())))
                 return {};
@@ -102,16 +106,16 @@ private:
         if (!bytes)
             throw py::error_already_set();
         const std::string_view text(bytes, static_cast<std::size_t>(size));
-        for (const auto& [name, unit] : m_seen)
-            if (name == text)
-                return unit;
-        const UnitIn<input> unit = resolve<input>(text);
-        m_seen.emplace_back(std::string(text), unit);
-        return unit;
+        for (const Named& seen : m_seen)
+            if (seen.text() == text)
+                return seen;
+        m_seen.push_back(Resolve<Named>::from(text));
+        return m_seen.back();
     }
 
-    std::vector<UnitIn<input>> m_units;
-    std::vector<std::pair<std::string, UnitIn<input>>> m_seen;
+    py::array m_column;
+    std::vector<Named> m_units;
+    std::vector<Named> m_seen;
 };
 
 // The result of a run: the column, and the position of the first element
@@ -171,10 +175,13 @@ struct PlainArgument {
     static double read(double value) { return value; }
 };
 
-template <Control input>
-struct PlainArgument<UnitIn<input>> {
+template <typename Named>
+requires requires(std::string_view text) {
+    Resolve<Named>::from(text);
+}
+struct PlainArgument<Named> {
     using Type = std::string_view;
-    static UnitIn<input> read(std::string_view text) { return resolve<input>(text); }
+    static Named read(std::string_view text) { return Resolve<Named>::from(text); }
 };
 
 template <typename... Args>

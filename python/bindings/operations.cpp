@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "python/bindings/operations.h"
 
-#include "core/conversion.h"
-#include "core/unitnames.h"
 #include "engine/engine.h"
 
 #include <stdexcept>
@@ -10,56 +8,31 @@
 namespace tarnwick::python {
 namespace {
 
-UnitKind kindOf(Control input) {
-    return input == Control::densityCombo ? UnitKind::density : UnitKind::viscosity;
-}
-
-// Runs a conversion of the engine; a result that cannot be computed gets the
-// core's words for it.
-template <typename Conversion>
-Outcome compute(Conversion&& conversion) {
-    try {
-        return {conversion(), {}};
-    } catch (const ConversionError& error) {
-        return {0, cannotComputeMessage(error)};
-    }
-}
-
-Outcome failed(const InputCheck& check) {
-    return {0, withoutTrailingBlanks(check.message)};
+Outcome outcomeOf(const OrFailure<double>& result) {
+    if (result)
+        return {*result, {}};
+    return {0, withoutTrailingBlanks(result.failure().message)};
 }
 
 } // namespace
 
-std::string_view listedUnit(std::string_view text, Control input, const InputCheck& emptyCheck) {
+UnitInput listedUnit(std::string_view text, UnitList list, const InputCheck& given) {
     if (text.empty())
-        throw std::invalid_argument(withoutTrailingBlanks(emptyCheck.message));
-    const UnitKind kind = kindOf(input);
-    const int index =
-        kind == UnitKind::viscosity ? viscosityUnitIndex(text) : densityUnitIndex(text);
-    if (index < 0)
-        throw std::invalid_argument(unknownUnitMessage(text, kind));
-    return kind == UnitKind::viscosity ? viscosityUnits[static_cast<std::size_t>(index)]
-                                       : densityUnits[static_cast<std::size_t>(index)];
+        throw std::invalid_argument(withoutTrailingBlanks(given.message));
+    const UnitInput input =
+        list == UnitList::viscosity ? UnitInput::viscosity(text) : UnitInput::density(text);
+    if (!input.unit.known())
+        throw std::invalid_argument(unknownUnitMessage(text, list));
+    return input;
 }
 
 Outcome convert(double value, FromUnit from, ToUnit to, double density, DensityUnit densityUnit) {
-    // Both numbers are given; the units were resolved before the loop.
-    const InputCheck* check = firstFailedCheck(
-        [&](Control input) {
-            return std::optional(input == Control::convertText ? value : density);
-        },
-        [](Control) { return false; });
-    if (check)
-        return failed(*check);
-    return compute(
-        [&] { return convertViscosity(value, from.name, to.name, density, densityUnit.name); });
+    return outcomeOf(
+        tarnwick::convert(ConversionRequest{value, from.unit, to.unit, density, densityUnit.unit}));
 }
 
 Outcome convertDensity(double value, DensityUnit from, DensityUnit to) {
-    if (const InputCheck* check = failedDensityValueCheck(value, from.name))
-        return failed(*check);
-    return compute([&] { return tarnwick::convertDensity(value, from.name, to.name); });
+    return outcomeOf(tarnwick::convert(DensityRequest{value, from.unit, to.unit}));
 }
 
 std::span<const std::string_view> viscosityUnitNames() {
@@ -75,7 +48,7 @@ double defaultDensity() {
 }
 
 std::string_view defaultDensityUnit() {
-    return densityUnits[defaultDensityUnitIndex];
+    return defaultDensityUnitName();
 }
 
 } // namespace tarnwick::python

@@ -4,7 +4,8 @@
 // change of their interfaces is followed there alone.
 #pragma once
 
-#include "core/inputchecks.h"
+#include "core/conversion.h"
+#include "core/unitnames.h"
 
 #include <span>
 #include <string>
@@ -12,30 +13,35 @@
 
 namespace tarnwick::python {
 
-// A unit name resolved once, before the loop: the input of the core's
-// conversion that it fills (which says its kind and the message for an empty
-// name) and its entry in the engine's list. An empty name is a missing unit,
-// which gives NaN like a missing number.
-template <Control input>
+// A unit name resolved once, before the loop, into the core's input for
+// it. An empty text is a missing unit (None or NaN in a column), which gives
+// NaN like a missing number.
+template <Input input, UnitList list>
 struct UnitIn {
-    std::string_view name;
+    UnitInput unit;
 
-    bool missing() const { return name.empty(); }
+    bool missing() const { return unit.text.empty(); }
+    std::string_view text() const { return unit.text; }
 };
-using FromUnit = UnitIn<Control::convCombo>;
-using ToUnit = UnitIn<Control::toCombo>;
-using DensityUnit = UnitIn<Control::densityCombo>;
+using FromUnit = UnitIn<Input::fromUnit, UnitList::viscosity>;
+using ToUnit = UnitIn<Input::toUnit, UnitList::viscosity>;
+using DensityUnit = UnitIn<Input::densityUnit, UnitList::density>;
 
-// The listed name equal to text, or throws std::invalid_argument with the
-// core's message: emptyCheck's ("Viscosity unit is not specified.") for an
-// empty text, `unknown viscosity unit "CP" (did you mean "cP"?)` for an
-// unlisted one.
-std::string_view listedUnit(std::string_view text, Control input, const InputCheck& emptyCheck);
+// The unit of list named by text, or throws std::invalid_argument with the
+// core's message: given's ("Viscosity unit is not specified.") for an empty
+// text, `unknown viscosity unit "CP" (did you mean "cP"?)` for an unlisted
+// one.
+UnitInput listedUnit(std::string_view text, UnitList list, const InputCheck& given);
 
-template <Control input>
-UnitIn<input> resolve(std::string_view text) {
-    return {listedUnit(text, input, inputCheck(input, InputCheck::Rule::unitGiven))};
-}
+template <typename Unit>
+struct Resolve;
+
+template <Input input, UnitList list>
+struct Resolve<UnitIn<input, list>> {
+    static UnitIn<input, list> from(std::string_view text) {
+        return {listedUnit(text, list, inputCheck(input, InputCheck::Rule::unitGiven))};
+    }
+};
 
 // One element's result, or the converter's message for why there is none.
 struct Outcome {
@@ -46,7 +52,8 @@ struct Outcome {
 // The window's conversion of a viscosity, with its checks and messages.
 Outcome convert(double value, FromUnit from, ToUnit to, double density, DensityUnit densityUnit);
 
-// A density from one density unit to another, both named as density units.
+// A density from one density unit to another: both units are density units
+// and their message for a missing one is the density unit's.
 Outcome convertDensity(double value, DensityUnit from, DensityUnit to);
 
 // The lists and defaults as the core states them.

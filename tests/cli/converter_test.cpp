@@ -145,6 +145,8 @@ TEST(Help, ListsEveryOptionAndTheExitStatuses) {
               "--decimals", "--shortest", "--locale", "--from", "--to", "--tsv", "--delimiter",
               "--header", "--value-column", "--result-name", "--help", "--version", "Exit status"})
             EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
+        // Only the options that have one show a short form.
+        EXPECT_NE(outcome.out.find("\n      --decimals=N "), std::string::npos);
     }
 }
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "engine/detail/unitscan.h"
+#include "engine/detail/unitlookup.h"
 #include "engine/engine.h"
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -44,36 +43,37 @@ TEST(UnitLookup, FindsExactlyTheListedNames) {
         {"m^2/s\0"sv, -1, -1}, {"lb/(ft.h)", 2, -1}, {"lb/(ft.x)", -1, -1},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(viscosityUnitIndex(row.name), row.viscosity) << row.name;
-        EXPECT_EQ(densityUnitIndex(row.name), row.density) << row.name;
+        EXPECT_EQ(detail::viscosityPlace(row.name), row.viscosity) << row.name;
+        EXPECT_EQ(detail::densityPlace(row.name), row.density) << row.name;
     }
 }
 
-// The hashed lookup against the plain search, on every listed name and on
-// names one letter, one letter more or one letter less away from them,
-// which are the ones that land in a listed name's slot.
-TEST(UnitLookup, AgreesWithASearchFromTheFront) {
-    std::vector<std::string> names;
-    for (const auto& list :
-         {std::vector<std::string_view>(viscosityUnits.begin(), viscosityUnits.end()),
-          std::vector<std::string_view>(densityUnits.begin(), densityUnits.end())}) {
-        for (const std::string_view unit : list) {
-            const std::string name(unit);
-            names.push_back(name);
-            names.push_back(name + "x");
-            if (!name.empty())
-                names.push_back(name.substr(0, name.size() - 1));
-            for (std::size_t i = 0; i < name.size(); ++i) {
-                std::string changed = name;
-                changed[i] = static_cast<char>(changed[i] ^ 0x20);
-                names.push_back(changed);
-            }
-        }
-    }
-    for (const std::string& name : names) {
-        EXPECT_EQ(viscosityUnitIndex(name), detail::scanForUnit(viscosityUnits, name)) << name;
-        EXPECT_EQ(densityUnitIndex(name), detail::scanForUnit(densityUnits, name)) << name;
-    }
+} // namespace
+} // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// Units found once convert as their names do; a unit of the other list, or
+// no unit, has no factor, and only one and the same unit returns the value.
+TEST(Units, ConvertAsTheirNamesDo) {
+    const Unit lbft3 = Unit::density("lb/ft^3");
+    const struct {
+        const char* name;
+        Unit from, to;
+        double expected;
+    } rows[] = {
+        {"cP to cSt", Unit::viscosity("cP"), Unit::viscosity("cSt"), 1.2484394506866419},
+        {"the same unit", Unit::viscosity("Poise"), Unit::viscosity("Poise"), 1},
+        {"a density unit has no viscosity factor", Unit::density("g/l"), Unit::viscosity("cP"), 0},
+        {"two units that are none are not the same", Unit(), Unit(), 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(convertViscosity(1, row.from, row.to, 50, lbft3), row.expected) << row.name;
+    EXPECT_EQ(convertDensity(3, Unit(), Unit()), 0);
+    EXPECT_EQ(Unit::viscosity("mm^2/s").name(), "mm^2/s");
+    EXPECT_EQ(Unit::density("deg API").kind(), UnitKind::gravityScale);
+    EXPECT_FALSE(Unit::viscosity("").known());
 }
 
 } // namespace

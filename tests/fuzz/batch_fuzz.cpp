@@ -64,10 +64,9 @@ std::optional<double> engineResult(const std::vector<std::string>& fields) {
     const std::string_view from = field(1, "cP");
     const std::string_view to = field(2, "cSt");
     const std::string_view densityUnit = field(4, "lb/ft^3");
-    using tarnwick::UnitKind;
-    if (!value || !density || !tarnwick::isListedUnit(from, UnitKind::viscosity) ||
-        !tarnwick::isListedUnit(to, UnitKind::viscosity) ||
-        !tarnwick::isListedUnit(densityUnit, UnitKind::density))
+    using tarnwick::Unit;
+    if (!value || !density || !Unit::viscosity(from).known() || !Unit::viscosity(to).known() ||
+        !Unit::density(densityUnit).known())
         return std::nullopt;
     try {
         return tarnwick::convertViscosity(*value, from, to, *density, densityUnit);

@@ -65,9 +65,9 @@ TEST_P(ValidateInputs, ReportsTheFirstProblemThenMovesTheFocus) {
 
 const QStringList viscosityInvalid{"message: Viscosity input value is invalid",
                                    "focus: convertText"};
-const QStringList densityInvalid{"message: Density input value is invalid", "focus: densityText"};
 const QStringList viscosityNotPositive{
     "message: Input Error: Viscosity input value is zero or negative", "focus: convertText"};
+const QStringList densityInvalid{"message: Density input value is invalid", "focus: densityText"};
 const QStringList densityNotPositive{
     "message: Input Error: Density input value is zero or negative", "focus: densityText"};
 const QStringList viscosityUnitMissing{"message: Viscosity unit is not specified. ",
@@ -76,31 +76,19 @@ const QStringList densityUnitMissing{"message: Density unit is not specified. ",
                                      "focus: densityCombo"};
 const QStringList toUnitMissing{"message: Conversion unit is not specified. ", "focus: toCombo"};
 
+// The order of the checks and their messages are the core's (its own
+// table); here, what the window does with them: the message box and the
+// control that gets the focus, one row for each control.
 INSTANTIATE_TEST_SUITE_P(
     Rows, ValidateInputs,
-    ::testing::Values(
-        ValidationCase{"StartUpInputsPass", {}, {}},
-        ValidationCase{"BlankUnitTextIsNotEmpty", {.convCombo = " "}, {}},
-        ValidationCase{"BothValuesNonNumeric", {"abc", "xyz"}, viscosityInvalid},
-        ValidationCase{"BadDensityBeforeNegativeViscosity", {"-1", "x"}, densityInvalid},
-        ValidationCase{"ZeroViscosity", {"0"}, viscosityNotPositive},
-        ValidationCase{"NumericButReadsAsZero", {"1e-400"}, viscosityNotPositive},
-        ValidationCase{"ZeroDensity", {"1", "0.0"}, densityNotPositive},
-        ValidationCase{
-            "NegativeViscosityBeforeNegativeDensity", {"-1", "-1"}, viscosityNotPositive},
-        ValidationCase{"ViscosityUnitEmpty", {.convCombo = ""}, viscosityUnitMissing},
-        ValidationCase{"DensityUnitEmpty", {.densityCombo = ""}, densityUnitMissing},
-        ValidationCase{"ToUnitEmpty", {.toCombo = ""}, toUnitMissing},
-        ValidationCase{"FirstOfSeveralEmptyUnits",
-                       {.convCombo = "", .densityCombo = "", .toCombo = ""},
-                       viscosityUnitMissing},
-        ValidationCase{
-            "DensityUnitBeforeToUnit", {.densityCombo = "", .toCombo = ""}, densityUnitMissing},
-        ValidationCase{
-            "ValuesBeforeUnits", {.convertText = "0", .convCombo = ""}, viscosityNotPositive},
-        ValidationCase{"DensitySignBeforeViscosityUnit",
-                       {.densityText = "0", .convCombo = ""},
-                       densityNotPositive}),
+    ::testing::Values(ValidationCase{"StartUpInputsPass", {}, {}},
+                      ValidationCase{"BothValuesNonNumeric", {"abc", "xyz"}, viscosityInvalid},
+                      ValidationCase{
+                          "BadDensityBeforeNegativeViscosity", {"-1", "x"}, densityInvalid},
+                      ValidationCase{"ZeroDensity", {"1", "0.0"}, densityNotPositive},
+                      ValidationCase{"ViscosityUnitEmpty", {.convCombo = ""}, viscosityUnitMissing},
+                      ValidationCase{"DensityUnitEmpty", {.densityCombo = ""}, densityUnitMissing},
+                      ValidationCase{"ToUnitEmpty", {.toCombo = ""}, toUnitMissing}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WithLocale, ValidationRunsAgainFromTheFirstTest) {
@@ -172,20 +160,16 @@ TEST_F(WithLocale, CalculateKeepsTheUnroundedResult) {
     EXPECT_EQ(m_module.convResult(), 1.2484394506866419);
 }
 
-TEST_F(WithLocale, ArithmeticErrorReachesTheCallerAndWritesNothing) {
+TEST_F(WithLocale, ArithmeticErrorIsShownAndWritesNothing) {
     m_view.texts[Control::densityText] = "145";
     m_view.texts[Control::densityCombo] = "deg Baume";
     m_view.texts[Control::txtResult] = "previous";
     const auto before = m_view.texts;
 
-    try {
-        m_module.calculate();
-        ADD_FAILURE() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_EQ(e.condition(), ConversionError::Condition::DivisionByZero);
-    }
+    m_module.calculate();
+
     EXPECT_EQ(m_view.texts, before);
-    EXPECT_TRUE(m_view.log.isEmpty()) << m_view.log.join('\n').toStdString();
+    EXPECT_EQ(m_view.log, QStringList{"message: The result cannot be computed: division by zero."});
 }
 
 TEST_F(WithLocale, CalculateReadsTheUserLocale) {

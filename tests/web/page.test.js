@@ -75,6 +75,17 @@ test('a file through the batch panel comes out as the converter writes it', asyn
   expect(got.equals(fs.readFileSync(path.join(golden, 'samples-expected.csv')))).toBe(true);
 });
 
+test('an option no row could use is named as the form labels it', async ({ page }) => {
+  await open(page);
+  await expect(page.locator('#batchDensity')).toHaveAttribute('placeholder', '50');
+  await expect(page.locator('#batchResultName')).toHaveValue('result');
+  await page.setInputFiles('#batchFile', path.join(golden, 'samples.csv'));
+  await page.fill('#batchDensity', '0');
+  await page.click('#batchStart');
+  await expect(page.locator('#batchStatus'))
+    .toHaveText('Density: Input Error: Density input value is zero or negative');
+});
+
 test('Cancel stops a long file at once, and the file can be run again', async ({ page }) => {
   await open(page);
   const rows = '1.5,Poise,cP\n'.repeat(300000);

@@ -2,6 +2,7 @@
 // The core as the web page calls it (embind): the unit lists, one
 // conversion from the five texts with the window's checks and messages, the
 // density mode, numbers under the browser's symbols, and the batch.
+#include "core/batchoptions.h"
 #include "core/conversion.h"
 #include "core/numbers/localnumber.h"
 #include "engine/engine.h"
@@ -42,37 +43,46 @@ val startingTexts(val symbols) {
     return texts;
 }
 
-// A conversion under the page's symbols, as the result object the page reads.
-template <typename Convert>
-val conversionResult(const val& symbols, Convert convert) {
-    NotedNumbers numbers(symbolsFrom(symbols));
-    Converter converter(numbers);
-    std::string text;
-    ConversionFailure failure;
-    const bool converted = convert(converter, text, failure);
-    return resultObject(converted, text, numbers, failure);
-}
-
 val calculate(val inputs, val symbols) {
     const std::string value = textOf(inputs, "value");
     const std::string fromUnit = textOf(inputs, "fromUnit");
     const std::string toUnit = textOf(inputs, "toUnit");
     const std::string density = textOf(inputs, "density");
     const std::string densityUnit = textOf(inputs, "densityUnit");
-    return conversionResult(symbols, [&](Converter& converter, std::string& text,
-                                         ConversionFailure& failure) {
-        return converter.convert({value, fromUnit, toUnit, density, densityUnit}, text, failure);
-    });
+    const NumberSymbols read = symbolsFrom(symbols);
+    const OrFailure<ConversionRequest> request =
+        readConversion({value, fromUnit, toUnit, density, densityUnit}, LocaleNumbers(read));
+    return resultObject(request ? convert(*request) : request.failure(), read);
 }
 
 val convertDensityTexts(val inputs, val symbols) {
     const std::string value = textOf(inputs, "value");
     const std::string fromUnit = textOf(inputs, "fromUnit");
     const std::string toUnit = textOf(inputs, "toUnit");
-    return conversionResult(
-        symbols, [&](Converter& converter, std::string& text, ConversionFailure& failure) {
-            return converter.convertDensity({value, fromUnit, toUnit}, text, failure);
-        });
+    const NumberSymbols read = symbolsFrom(symbols);
+    const OrFailure<DensityRequest> request =
+        readDensityConversion({value, fromUnit, toUnit}, LocaleNumbers(read));
+    return resultObject(request ? convert(*request) : request.failure(), read);
+}
+
+// What the page's form shows when the user gives nothing, and the statuses
+// a batch ends with.
+val defaults() {
+    val object = val::object();
+    object.set("density", std::string(defaultDensityText()));
+    object.set("densityUnit", std::string(defaultDensityUnitName()));
+    object.set("resultName", std::string(defaultResultName));
+    object.set("decimals", defaultDecimals);
+    val statuses = val::object();
+    statuses.set("allConverted", static_cast<int>(ExitStatus::allConverted));
+    statuses.set("someFailed", static_cast<int>(ExitStatus::someFailed));
+    statuses.set("cannotRun", static_cast<int>(ExitStatus::cannotRun));
+    object.set("status", statuses);
+    return object;
+}
+
+bool tabSeparatedName(std::string name) {
+    return isTabSeparatedName(name);
 }
 
 std::string formatNumber(double number, int decimals, val symbols) {
@@ -97,6 +107,8 @@ EMSCRIPTEN_BINDINGS(tarnwick_core) {
     emscripten::function("densityUnits", &densityUnitList);
     emscripten::function("plainSymbols", &plainSymbols);
     emscripten::function("startingTexts", &startingTexts);
+    emscripten::function("defaults", &defaults);
+    emscripten::function("isTabSeparatedName", &tabSeparatedName);
     emscripten::function("calculate", &calculate);
     emscripten::function("convertDensity", &convertDensityTexts);
     emscripten::function("formatNumber", &formatNumber);

@@ -93,6 +93,29 @@ val summary(int status, const BatchOutcome& outcome, const std::string& note) {
 
 } // namespace
 
+namespace {
+
+// The page's words for an option, as its form labels it.
+std::string_view labelOf(BatchOption option) {
+    switch (option) {
+    case BatchOption::fromUnit:
+        return "From unit";
+    case BatchOption::toUnit:
+        return "To unit";
+    case BatchOption::density:
+        return "Density";
+    case BatchOption::densityUnit:
+        return "Density unit";
+    case BatchOption::delimiter:
+        return "Delimiter";
+    case BatchOption::valueColumn:
+        return "Value column";
+    }
+    return {};
+}
+
+} // namespace
+
 JsBatch::JsBatch(const val& options) {
     m_options.fromUnit = optionalText(options, "fromUnit");
     m_options.toUnit = optionalText(options, "toUnit");
@@ -100,14 +123,15 @@ JsBatch::JsBatch(const val& options) {
     m_options.densityUnit = optionalText(options, "densityUnit");
     m_options.densities = options["densities"].isTrue();
     m_options.header = options["header"].isTrue();
-    m_options.resultName = optionalText(options, "resultName").value_or("result");
-    m_options.separator = options["tsv"].isTrue() ? '\t' : ',';
-    if (const std::optional<std::string> delimiter = optionalText(options, "delimiter")) {
-        if (const std::optional<char> separator = namedSeparator(*delimiter))
-            m_options.separator = *separator;
-        else
-            m_problem = separatorProblem(*delimiter);
+    m_options.resultName = optionalText(options, "resultName");
+    std::optional<char> delimiter;
+    if (const std::optional<std::string> text = optionalText(options, "delimiter")) {
+        delimiter = namedSeparator(*text);
+        if (!delimiter)
+            m_problem = describe(separatorProblem(*text), labelOf(BatchOption::delimiter));
     }
+    m_options.separator =
+        batchSeparator(textOf(options, "fileName"), options["tsv"].isTrue(), delimiter);
     const val column = options["valueColumn"];
     if (column.isNumber() && column.as<double>() != 0) {
         // A column out of range is refused by the core's check, which
@@ -127,20 +151,19 @@ val JsBatch::run(val read, val write, val report) {
         numbers = std::make_unique<LocaleNumbers>(*m_symbols);
     else
         numbers = std::make_unique<PlainNumbers>();
-    const std::string problem =
-        m_problem.empty() ? batchOptionProblem(m_options, *numbers) : m_problem;
+    std::string problem = m_problem;
+    if (const auto optionProblem = batchOptionProblem(m_options, *numbers);
+        problem.empty() && optionProblem)
+        problem = describe(*optionProblem, labelOf(optionProblem->option));
     if (!problem.empty()) {
         report(0, problem);
-        return summary(2, BatchOutcome{}, {});
+        return summary(ExitStatus::cannotRun, BatchOutcome{}, {});
     }
     JsSource source(std::move(read));
     JsSink sink(std::move(write));
     JsReport failures(std::move(report));
     const BatchOutcome outcome = convertBatch(m_options, *numbers, source, sink, failures);
-    const int status = outcome.status == BatchOutcome::Status::allConverted ? 0
-                       : outcome.status == BatchOutcome::Status::someFailed ? 1
-                                                                            : 2;
-    return summary(status, outcome, failures.noted());
+    return summary(exitStatus(outcome.status), outcome, failures.noted());
 }
 
 } // namespace tarnwick::web

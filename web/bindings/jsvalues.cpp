@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "web/bindings/jsvalues.h"
 
-#include "core/inputchecks.h"
+#include "core/numbers/localnumber.h"
+#include "core/numbers/numberstyle.h"
 
 namespace tarnwick::web {
 namespace {
@@ -64,16 +65,35 @@ val symbolsObject(const NumberSymbols& symbols) {
     return object;
 }
 
-val resultObject(bool converted, const std::string& text, const NotedNumbers& numbers,
-                 const ConversionFailure& failure) {
+namespace {
+
+std::string_view inputName(Input input) {
+    switch (input) {
+    case Input::value:
+        return "value";
+    case Input::fromUnit:
+        return "fromUnit";
+    case Input::toUnit:
+        return "toUnit";
+    case Input::density:
+        return "density";
+    case Input::densityUnit:
+        return "densityUnit";
+    }
+    return {};
+}
+
+} // namespace
+
+val resultObject(const OrFailure<double>& result, const NumberSymbols& symbols) {
     val object = val::object();
-    object.set("ok", converted);
-    if (converted) {
-        object.set("text", text);
-        object.set("value", numbers.last());
+    object.set("ok", static_cast<bool>(result));
+    if (result) {
+        object.set("text", localNumber::fixed(*result, defaultDecimals, symbols));
+        object.set("value", *result);
     } else {
-        object.set("control",
-                   failure.control ? std::string(designName(*failure.control)) : std::string());
+        const auto& failure = result.failure();
+        object.set("input", failure.input ? std::string(inputName(*failure.input)) : std::string());
         object.set("message", failure.message);
     }
     return object;

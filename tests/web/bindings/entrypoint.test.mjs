@@ -20,7 +20,7 @@ const core = await createTarnwickCore({ wasmBinary: fs.readFileSync(path.join(si
 const plain = core.plainSymbols();
 const de = { ...plain, decimal: ',', group: '.' };
 
-test('calculate gives the window\'s result or its message and control', () => {
+test('calculate gives the window\'s result or its message and the input at fault', () => {
   const inputs = { value: '1', fromUnit: 'cP', toUnit: 'cSt', density: '50', densityUnit: 'lb/ft^3' };
   const rows = [
     ['1 cP is 1.24843945 cSt at 50 lb/ft^3', {}, plain,
@@ -28,13 +28,13 @@ test('calculate gives the window\'s result or its message and control', () => {
     ['a German result is grouped with points', { fromUnit: 'Pa.s', toUnit: 'cP' }, de,
       { ok: true, text: '1.000,00000000', value: 1000 }],
     ['a bad density is reported before a negative value', { value: '-1', density: '5O' }, plain,
-      { ok: false, control: 'densityText', message: 'Density input value is invalid' }],
+      { ok: false, input: 'density', message: 'Density input value is invalid' }],
     ['an empty density unit keeps the trailing blank', { densityUnit: '' }, plain,
-      { ok: false, control: 'densityCombo', message: 'Density unit is not specified. ' }],
+      { ok: false, input: 'densityUnit', message: 'Density unit is not specified. ' }],
     ['an unknown unit name gets its nearest entry', { toUnit: 'CST' }, plain,
-      { ok: false, control: 'toCombo', message: 'unknown viscosity unit "CST" (did you mean "cSt"?)' }],
+      { ok: false, input: 'toUnit', message: 'unknown viscosity unit "CST" (did you mean "cSt"?)' }],
     ['145 deg Baume cannot be computed', { density: '145', densityUnit: 'deg Baume' }, plain,
-      { ok: false, control: '', message: 'The result cannot be computed: division by zero.' }],
+      { ok: false, input: '', message: 'The result cannot be computed: division by zero.' }],
   ];
   for (const [name, change, symbols, expected] of rows)
     assert.deepEqual({ ...core.calculate({ ...inputs, ...change }, symbols) }, expected, name);
@@ -45,11 +45,11 @@ test('convertDensity checks and converts a density alone', () => {
     ['10 deg Baume', { value: '10', fromUnit: 'deg Baume', toUnit: 'g/cm^3' },
       { ok: true, text: '1.07407407', value: 1.0740740740740742 }],
     ['a negative density', { value: '-1', fromUnit: 'g/cm^3', toUnit: 'kg/m^3' },
-      { ok: false, control: 'densityText', message: 'Input Error: Density input value is zero or negative' }],
+      { ok: false, input: 'value', message: 'Input Error: Density input value is zero or negative' }],
     ['no to unit', { value: '1', fromUnit: 'g/cm^3', toUnit: '' },
-      { ok: false, control: 'toCombo', message: 'Density unit is not specified. ' }],
+      { ok: false, input: 'toUnit', message: 'Density unit is not specified. ' }],
     ['145 deg Baume', { value: '145', fromUnit: 'deg Baume', toUnit: 'deg API' },
-      { ok: false, control: '', message: 'The result cannot be computed: division by zero.' }],
+      { ok: false, input: '', message: 'The result cannot be computed: division by zero.' }],
   ];
   for (const [name, inputs, expected] of rows)
     assert.deepEqual({ ...core.convertDensity(inputs, plain) }, expected, name);
@@ -62,6 +62,15 @@ test('numbers are written and read under the given symbols', () => {
   assert.equal(core.parseNumber('1.5', de), null);
   assert.deepEqual({ ...core.startingTexts(de) }, { value: '1', density: '50,0' });
   assert.throws(() => core.formatNumber(1, 18, plain), RangeError);
+});
+
+test('the defaults and the statuses come from the core', () => {
+  assert.deepEqual(JSON.parse(JSON.stringify(core.defaults())), {
+    density: '50', densityUnit: 'lb/ft^3', resultName: 'result', decimals: 8,
+    status: { allConverted: 0, someFailed: 1, cannotRun: 2 },
+  });
+  const names = [['DATA.TSV', true], ['a.tsv', true], ['.tsv', false], ['data.csv', false]];
+  for (const [name, tsv] of names) assert.equal(core.isTabSeparatedName(name), tsv, name);
 });
 
 // Runs a batch on input, read in slices of at most `slice` bytes.
@@ -97,12 +106,17 @@ test('Batch writes the golden file byte for byte, in slices of any size', () => 
   }
 });
 
+test('Batch reads a file named .TSV in capitals as tab-separated', () => {
+  const run = runBatch({ fileName: 'DATA.TSV', toUnit: 'cP' }, Buffer.from('1\tPa.s\n'), 100);
+  assert.equal(run.output.toString(), '1\tPa.s\t1000.00000000\n');
+});
+
 test('Batch refuses options no row could use, writing nothing', () => {
   const rows = [
-    [{ delimiter: '"' }, 'line 0: --delimiter takes one character other than a quote or a line break, not \'"\''],
-    [{ toUnit: 'cp' }, 'line 0: --to: unknown viscosity unit "cp" (did you mean "cP"?)'],
-    [{ density: '0' }, 'line 0: --density: Input Error: Density input value is zero or negative'],
-    [{ valueColumn: 1000001 }, 'line 0: --value-column takes a whole number from 1 to 1000000, not \'1000001\''],
+    [{ delimiter: '"' }, 'line 0: Delimiter takes one character other than a quote or a line break, not \'"\''],
+    [{ toUnit: 'cp' }, 'line 0: To unit: unknown viscosity unit "cp" (did you mean "cP"?)'],
+    [{ density: '0' }, 'line 0: Density: Input Error: Density input value is zero or negative'],
+    [{ valueColumn: 1000001 }, 'line 0: Value column takes a whole number from 1 to 1000000, not \'1000001\''],
   ];
   for (const [options, message] of rows) {
     const run = runBatch(options, Buffer.from('1,cP,cSt\n'), 100);

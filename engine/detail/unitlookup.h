@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The plain way to find a unit's place in its list, which the hashed lookup
-// in unitindex.cpp must agree with; tests compare the two.
+// Finding a unit's place in its list.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +8,12 @@
 
 namespace tarnwick::detail {
 
+// The position of name in viscosityUnits or densityUnits, or -1 when it is
+// not exactly one of their names (the empty separator is not a unit).
+int viscosityPlace(std::string_view name) noexcept;
+int densityPlace(std::string_view name) noexcept;
+
+// A plain search from the front.
 template <std::size_t N>
 int scanForUnit(const std::array<std::string_view, N>& names, std::string_view name) {
     if (name.empty())

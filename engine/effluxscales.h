@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// The legacy efflux scales: Saybolt, Redwood and Engler readings, each turned
+// into a kinematic viscosity in cSt and back, at the temperature the readings
+// are taken at.
+//
+// A scale is a unit whose conversion is a function of the value and a
+// temperature rather than a factor: one row with its two functions through
+// the pivot cSt, so that a unit table can hold it beside the factor units.
+#pragma once
+
+#include "engine/temperature.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace tarnwick {
+
+// A reading's conversion to or from cSt. Without a temperature, a scale
+// takes its own reference: 100 F for SUS, 122 F for SFS. The Redwood and
+// Engler scales do not depend on the temperature, but refuse one at or below
+// absolute zero as the others do.
+//
+// Refused (ConversionError, OutOfRange), each with a message that names the
+// scale: a reading below the scale's lower limit, or a viscosity whose
+// reading would be one; a viscosity at or below zero; for SFS, a temperature
+// other than 122 F or 210 F (within 0.1 F).
+using ScaleConversion = double (*)(double value, std::optional<Temperature> at);
+
+struct EffluxScale {
+    std::string_view name;        // as the user types it: "SUS"
+    std::string_view description; // "Saybolt Universal seconds (ASTM D2161)"
+    ScaleConversion toCentistokes;
+    ScaleConversion fromCentistokes;
+};
+
+double sayboltUniversalToCentistokes(double seconds, std::optional<Temperature> at);
+double centistokesToSayboltUniversal(double centistokes, std::optional<Temperature> at);
+double sayboltFurolToCentistokes(double seconds, std::optional<Temperature> at);
+double centistokesToSayboltFurol(double centistokes, std::optional<Temperature> at);
+double redwood1ToCentistokes(double seconds, std::optional<Temperature> at);
+double centistokesToRedwood1(double centistokes, std::optional<Temperature> at);
+double redwood2ToCentistokes(double seconds, std::optional<Temperature> at);
+double centistokesToRedwood2(double centistokes, std::optional<Temperature> at);
+double englerToCentistokes(double degrees, std::optional<Temperature> at);
+double centistokesToEngler(double centistokes, std::optional<Temperature> at);
+
+// The Redwood and Engler formulas are classic empirical approximations:
+// published tables of the three scales differ from each other by 2 to 5 %.
+inline constexpr std::array<EffluxScale, 5> effluxScales{{
+    {"SUS", "Saybolt Universal seconds (ASTM D2161)", sayboltUniversalToCentistokes,
+     centistokesToSayboltUniversal},
+    {"SFS", "Saybolt Furol seconds (ASTM D2161)", sayboltFurolToCentistokes,
+     centistokesToSayboltFurol},
+    {"Redwood 1", "Redwood No. 1 (standard) seconds, empirical approximation",
+     redwood1ToCentistokes, centistokesToRedwood1},
+    {"Redwood 2", "Redwood No. 2 (Admiralty) seconds, empirical approximation",
+     redwood2ToCentistokes, centistokesToRedwood2},
+    {"deg Engler", "Engler degrees, empirical approximation", englerToCentistokes,
+     centistokesToEngler},
+}};
+
+} // namespace tarnwick

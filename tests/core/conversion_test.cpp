@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "core/conversion.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+// The five texts in a row of a table; null keeps the window's start-up text.
+struct Texts {
+    const char* value = "1";
+    const char* density = "50.0";
+    const char* fromUnit = "cP";
+    const char* densityUnit = "lb/ft^3";
+    const char* toUnit = "cSt";
+};
+
+struct CheckCase {
+    const char* name;
+    Texts texts;
+    std::optional<Input> input; // the input at fault; nothing: every check passes
+    const char* message = "";
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// The first problem of the window's seven checks, as its validation finds it.
+std::optional<ConversionFailure> firstProblem(const Texts& t) {
+    const LocaleNumbers numbers(NumberSymbols{".", ",", 3, 3, 1, U'0', "-", "+", "e"});
+    const auto request =
+        readConversion({t.value, t.fromUnit, t.toUnit, t.density, t.densityUnit}, numbers);
+    return request ? firstInputProblem(*request) : request.failure();
+}
+
+class InputChecks : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(InputChecks, ReportTheFirstProblemInTheWindowsOrder) {
+    const auto& c = GetParam();
+    const std::optional<ConversionFailure> problem = firstProblem(c.texts);
+    ASSERT_EQ(problem.has_value(), c.input.has_value());
+    if (problem) {
+        EXPECT_EQ(problem->input, c.input);
+        EXPECT_EQ(problem->message, c.message);
+    }
+}
+
+constexpr const char* viscosityInvalid = "Viscosity input value is invalid";
+constexpr const char* densityInvalid = "Density input value is invalid";
+constexpr const char* viscosityNotPositive =
+    "Input Error: Viscosity input value is zero or negative";
+constexpr const char* densityNotPositive = "Input Error: Density input value is zero or negative";
+constexpr const char* viscosityUnitMissing = "Viscosity unit is not specified. ";
+constexpr const char* densityUnitMissing = "Density unit is not specified. ";
+constexpr const char* toUnitMissing = "Conversion unit is not specified. ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, InputChecks,
+    ::testing::Values(
+        CheckCase{"StartUpInputsPass", {}, std::nullopt},
+        CheckCase{"BlankUnitTextIsNotEmpty", {.fromUnit = " "}, std::nullopt},
+        CheckCase{"BothValuesNonNumeric", {"abc", "xyz"}, Input::value, viscosityInvalid},
+        CheckCase{"BadDensityBeforeNegativeViscosity", {"-1", "x"}, Input::density, densityInvalid},
+        CheckCase{"ZeroViscosity", {"0"}, Input::value, viscosityNotPositive},
+        CheckCase{"NumericButReadsAsZero", {"1e-400"}, Input::value, viscosityNotPositive},
+        CheckCase{"ZeroDensity", {"1", "0.0"}, Input::density, densityNotPositive},
+        CheckCase{"NegativeViscosityBeforeNegativeDensity",
+                  {"-1", "-1"},
+                  Input::value,
+                  viscosityNotPositive},
+        CheckCase{"ViscosityUnitEmpty", {.fromUnit = ""}, Input::fromUnit, viscosityUnitMissing},
+        CheckCase{"DensityUnitEmpty", {.densityUnit = ""}, Input::densityUnit, densityUnitMissing},
+        CheckCase{"ToUnitEmpty", {.toUnit = ""}, Input::toUnit, toUnitMissing},
+        CheckCase{"FirstOfSeveralEmptyUnits",
+                  {.fromUnit = "", .densityUnit = "", .toUnit = ""},
+                  Input::fromUnit,
+                  viscosityUnitMissing},
+        CheckCase{"DensityUnitBeforeToUnit",
+                  {.densityUnit = "", .toUnit = ""},
+                  Input::densityUnit,
+                  densityUnitMissing},
+        CheckCase{"ValuesBeforeUnits",
+                  {.value = "0", .fromUnit = ""},
+                  Input::value,
+                  viscosityNotPositive},
+        CheckCase{"DensitySignBeforeViscosityUnit",
+                  {.density = "0", .fromUnit = ""},
+                  Input::density,
+                  densityNotPositive}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tarnwick
