@@ -49,11 +49,13 @@ lines = [
     "",
     "ArrayLike = Union[npt.ArrayLike, pandas.Series]",
     "Result = Union[float, npt.NDArray[np.float64], pandas.Series]",
+    "GradeResult = Union[str, None, npt.NDArray[np.object_], pandas.Series]",
     "",
     f"__all__: list[str] = {tarnwick.__all__!r}",
     "__version__: str",
     "viscosity_units: tuple[str, ...]",
     "density_units: tuple[str, ...]",
+    "scales: tuple[str, ...]",
     "",
 ]
 error = tarnwick.ConversionError

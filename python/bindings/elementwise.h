@@ -12,8 +12,10 @@
 #include <cstddef>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -72,7 +74,7 @@ requires requires(std::string_view text) {
 class Read<Named> : public Argument<Named> {
 public:
     Read(const py::object& object, std::size_t n) {
-        if (PyUnicode_Check(object.ptr())) {
+        if (PyUnicode_Check(object.ptr()) || object.is_none()) {
             m_units.push_back(resolved(object));
         } else {
             // Kept: the names resolved point into its strings.
@@ -125,12 +127,24 @@ using Run = std::tuple<py::array_t<double>, py::ssize_t, std::string>;
 template <typename T>
 using ObjectFor = py::object;
 
+// Reads the argument called name; a text it does not take is told with the
+// name in front.
+template <typename T>
+std::unique_ptr<Read<T>> readArgument(const py::object& object, std::size_t n,
+                                      const py::handle& name) {
+    try {
+        return std::make_unique<Read<T>>(object, n);
+    } catch (const TextProblem& problem) {
+        throw std::invalid_argument(py::str(name).cast<std::string>() + " " + problem.what());
+    }
+}
+
 template <typename... Args, std::size_t... I, typename... Objects>
-Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, std::index_sequence<I...>,
-        const Objects&... objects) {
-    // Read in argument order, so that the first bad unit is the one named.
+Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, const py::tuple& names,
+        std::index_sequence<I...>, const Objects&... objects) {
+    // Read in argument order, so that the first bad name is the one told.
     const std::tuple<std::unique_ptr<Read<Args>>...> readers{
-        std::make_unique<Read<Args>>(objects, n)...};
+        readArgument<Args>(objects, n, names[I])...};
     // Plain pointers and steps, which the loop keeps in registers.
     const std::tuple<Argument<Args>...> arguments{*std::get<I>(readers)...};
     py::array_t<double> out(static_cast<py::ssize_t>(n));
@@ -159,16 +173,19 @@ Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, std::inde
     return {std::move(out), failedAt, std::move(problem)};
 }
 
-// operation(n, nan_on_error, arguments...) as Python calls it.
+// operation(n, nan_on_error, names, arguments...) as Python calls it; names
+// are the arguments' own, for messages.
 template <typename... Args>
 auto elementwise(Outcome (*operation)(Args...)) {
-    return [operation](std::size_t n, bool nanOnError, ObjectFor<Args>... objects) -> Run {
-        return run(operation, n, nanOnError, std::index_sequence_for<Args...>(), objects...);
+    return [operation](std::size_t n, bool nanOnError, const py::tuple& names,
+                       ObjectFor<Args>... objects) -> Run {
+        return run(operation, n, nanOnError, names, std::index_sequence_for<Args...>(), objects...);
     };
 }
 
-// One element, as Python calls it once per row: plain arguments in, the
-// value and the problem (empty when there is none) out, with no arrays made.
+// One element, as Python calls it once per row: plain arguments in (None
+// for a missing name), the value and the problem (empty when there is none)
+// out, with no arrays made.
 template <typename T>
 struct PlainArgument {
     using Type = double;
@@ -180,24 +197,43 @@ requires requires(std::string_view text) {
     Resolve<Named>::from(text);
 }
 struct PlainArgument<Named> {
-    using Type = std::string_view;
-    static Named read(std::string_view text) { return Resolve<Named>::from(text); }
+    using Type = std::optional<std::string_view>;
+    static Named read(Type text) { return text ? Resolve<Named>::from(*text) : Named{}; }
 };
 
+template <typename T>
+T readPlain(typename PlainArgument<T>::Type plain, const py::handle& name) {
+    try {
+        return PlainArgument<T>::read(plain);
+    } catch (const TextProblem& problem) {
+        throw std::invalid_argument(py::str(name).cast<std::string>() + " " + problem.what());
+    }
+}
+
+template <typename... Args, std::size_t... I>
+std::pair<double, std::string> runSingle(Outcome (*operation)(Args...), bool nanOnError,
+                                         const py::tuple& names, std::index_sequence<I...>,
+                                         typename PlainArgument<Args>::Type... plain) {
+    const std::tuple<Args...> arguments{readPlain<Args>(plain, names[I])...};
+    Outcome outcome = std::apply(
+        [&](const Args&... each) {
+            if ((Read<Args>::missing(each) || ...))
+                return Outcome{std::numeric_limits<double>::quiet_NaN(), {}};
+            return operation(each...);
+        },
+        arguments);
+    if (!outcome.problem.empty() && nanOnError)
+        outcome = {std::numeric_limits<double>::quiet_NaN(), {}};
+    return {outcome.value, std::move(outcome.problem)};
+}
+
+// operation(nan_on_error, names, arguments...) as Python calls it.
 template <typename... Args>
 auto single(Outcome (*operation)(Args...)) {
-    return [operation](bool nanOnError, typename PlainArgument<Args>::Type... plain) {
-        const std::tuple<Args...> arguments{PlainArgument<Args>::read(plain)...};
-        Outcome outcome = std::apply(
-            [&](const Args&... each) {
-                if ((Read<Args>::missing(each) || ...))
-                    return Outcome{std::numeric_limits<double>::quiet_NaN(), {}};
-                return operation(each...);
-            },
-            arguments);
-        if (!outcome.problem.empty() && nanOnError)
-            outcome = {std::numeric_limits<double>::quiet_NaN(), {}};
-        return std::make_pair(outcome.value, std::move(outcome.problem));
+    return [operation](bool nanOnError, const py::tuple& names,
+                       typename PlainArgument<Args>::Type... plain) {
+        return runSingle(operation, nanOnError, names, std::index_sequence_for<Args...>(),
+                         plain...);
     };
 }
 

@@ -7,6 +7,7 @@
 
 #include <pybind11/stl.h>
 #include <stdexcept>
+#include <string>
 
 namespace py = pybind11;
 using namespace tarnwick::python;
@@ -41,8 +42,24 @@ PYBIND11_MODULE(_tarnwick, module) {
     const std::string_view densityUnit = defaultDensityUnit();
     module.attr("default_density_unit") = py::str(densityUnit.data(), densityUnit.size());
 
-    module.def("convert", elementwise(&convert));
-    module.def("convert_density", elementwise(&convertDensity));
-    module.def("convert_one", single(&convert));
-    module.def("convert_density_one", single(&convertDensity));
+    py::list scaleNames;
+    for (const tarnwick::EffluxScale& scale : scales())
+        scaleNames.append(py::str(scale.name.data(), scale.name.size()));
+    module.attr("scales") = py::tuple(scaleNames);
+
+    // Each operation on columns, and on one element with no arrays made.
+    const auto both = [&module](const char* name, auto operation) {
+        module.def(name, elementwise(operation));
+        module.def((std::string(name) + "_one").c_str(), single(operation));
+    };
+    both("convert", &convert);
+    both("convert_density", &convertDensity);
+    both("viscosity_at", &viscosityAt);
+    both("temperature_reaching", &temperatureReaching);
+    both("viscosity_index", &viscosityIndex);
+    both("rounded_viscosity_index", &roundedViscosityIndex);
+    both("iso_grade", &isoGrade);
+    both("blend", &blend);
+    both("blend_fraction", &blendFraction);
+    module.def("iso_grade_name", &isoGradeName);
 }

@@ -99,9 +99,7 @@ def test_density_units_are_named_as_density_units():
         tarnwick.convert_density(1, "g/l", "")
 
 
-def test_options_that_are_not_available_say_so():
-    with pytest.raises(NotImplementedError, match="Saybolt reading \\(SUS, SFS\\)"):
-        tarnwick.convert(100, "cSt", "cP", at="210F")
+def test_an_unknown_errors_option_says_so():
     with pytest.raises(ValueError, match="errors must be 'raise' or 'nan', not 'ignore'"):
         tarnwick.convert(1, "cP", "cSt", errors="ignore")
 
