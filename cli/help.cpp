@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view helpNotes = R"(
 Units are the exact names that --list-units shows, for example "cP", "Pa.s",
-"lbf.s/ft^2", "cSt", "ft^2/h" or "deg API"; quote names with blanks.
+"lbf.s/ft^2", "cSt", "ft^2/h", "SUS" or "deg API"; quote names with blanks.
 Without --locale, numbers are read and written with "." as decimal mark and
 no grouping (1.5, 2.5e3), and results show {decimalsInWords} decimals.
 
@@ -19,6 +19,14 @@ A batch row is VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]]; fields missing at
 the end of a row come from the options. Every row is written out, in order,
 with one more field, the result; a row that fails gets an empty result and a
 message "line N: ..." on standard error, and the run goes on.
+
+SUS, SFS, "Redwood 1", "Redwood 2" and "deg Engler" are efflux scale readings,
+converted through cSt at the temperature of --at: Saybolt Universal and Furol
+seconds by ASTM D2161's equations, Redwood No. 1 and No. 2 seconds and Engler
+degrees by the classic empirical formulas, which are good to a few per cent.
+
+With --batch, --viscosity-index, --grade and --temperature (with T) read rows
+of their operands (V40,V100; V40; T1,V1,T2,V2,T) and append the answer.
 
 When a conversion needs the density and none is given, {density} {densityUnit} is used and
 standard error says so once. A density to convert with --densities must be
@@ -34,6 +42,9 @@ Examples:
   tarnwick-convert --densities 30 "deg API" kg/m^3
   tarnwick-convert --batch samples.csv --header --to cP > samples-cP.csv
   tarnwick-convert --locale --delimiter ';' --batch werte.csv
+  tarnwick-convert --at 210F 100 SUS cSt
+  tarnwick-convert --temperature 40C 32 100C 5.4 60C
+  tarnwick-convert --viscosity-index --batch --header lab.csv
 )";
 
 // The defaults in the help's words, from where they are defined.
@@ -65,10 +76,17 @@ std::string helpText() {
     std::string text = R"(Usage: tarnwick-convert [OPTION]... VALUE FROM TO
   or:  tarnwick-convert [OPTION]... --all VALUE FROM
   or:  tarnwick-convert [OPTION]... --batch [FILE]
+  or:  tarnwick-convert [OPTION]... --temperature T1 V1 T2 V2 T
+  or:  tarnwick-convert [OPTION]... --temperature T1 V1 T2 V2 --reaching V
+  or:  tarnwick-convert [OPTION]... --viscosity-index V40 V100
+  or:  tarnwick-convert [OPTION]... --grade V40
+  or:  tarnwick-convert [OPTION]... --blend V1 V2 F
+  or:  tarnwick-convert [OPTION]... --blend V1 V2 --target V
   or:  tarnwick-convert --list-units
 Convert a viscosity VALUE from unit FROM to unit TO at a fluid density, with
 the same rules, checks and messages as the Tarnwick window; or, with
---densities, a density from one density unit to another.
+--densities, a density from one density unit to another; or answer a question
+about an oil from its kinematic viscosities in cSt.
 )";
     std::string_view group = "-";
     for (const OptionInfo& option : optionTable) {

@@ -5,7 +5,6 @@
 #include "core/batchoptions.h"
 
 #include <algorithm>
-#include <charconv>
 #include <span>
 #include <string_view>
 
@@ -14,99 +13,10 @@ namespace {
 
 using Mode = Options::Mode;
 
-std::optional<int> wholeNumber(const std::string& text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || ptr != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-void setMode(ParsedArguments& reading, Mode mode) {
-    if (reading.modeGiven && reading.options.mode != mode)
-        throw UsageError("--all, --batch and --list-units cannot be combined");
-    reading.options.mode = mode;
-    reading.modeGiven = true;
-}
-
-char oneCharacter(const std::string& text) {
-    if (const std::optional<char> separator = namedSeparator(text))
-        return *separator;
-    throw UsageError(describe(separatorProblem(text), optionName(BatchOption::delimiter)));
-}
-
-// Every option, once: the parser and --help are both made from it.
-constexpr OptionInfo options[] = {
-    {"all", 0, "", "Modes", "convert VALUE to every unit of its kind, one a line", false, false,
-     [](ParsedArguments& r, const std::string&) { setMode(r, Mode::all); }},
-    {"batch", 0, "", "Modes",
-     "convert every row of FILE (CSV; standard input when\nFILE is missing or -) and write it "
-     "back with the\nresult appended",
-     false, false, [](ParsedArguments& r, const std::string&) { setMode(r, Mode::batch); }},
-    {"list-units", 0, "", "Modes", "list the viscosity and the density units", false, false,
-     [](ParsedArguments& r, const std::string&) { setMode(r, Mode::listUnits); }},
-    {"densities", 0, "", "Modes",
-     "convert densities between density units instead\n(VALUE FROM TO, --all VALUE FROM, or "
-     "batch rows\nVALUE[,FROM[,TO]])",
-     false, false,
-     [](ParsedArguments& r, const std::string&) { r.options.batch.densities = true; }},
-    {"density", 'd', "VALUE", "Density", "fluid density (default {density})", false, true,
-     [](ParsedArguments& r, const std::string& v) { r.options.batch.density = v; }},
-    {"density-unit", 'u', "UNIT", "Density", "unit of the density (default \"{densityUnit}\")",
-     false, true,
-     [](ParsedArguments& r, const std::string& v) { r.options.batch.densityUnit = v; }},
-    {"decimals", 0, "N", "Numbers", "digits after the decimal point, 0 to 17 (default {decimals})",
-     false, false,
-     [](ParsedArguments& r, const std::string& v) {
-         const std::optional<int> decimals = wholeNumber(v, 0, 17);
-         if (!decimals)
-             throw UsageError("--decimals takes a whole number from 0 to 17, not '" + v + "'");
-         r.options.decimals = *decimals;
-     }},
-    {"shortest", 0, "", "Numbers", "the shortest text that reads back as the same double", false,
-     false, [](ParsedArguments& r, const std::string&) { r.options.shortest = true; }},
-    {"locale", 0, "", "Numbers",
-     "read and write numbers under the regional settings\n(LC_ALL, LC_NUMERIC, LANG), as the "
-     "window does",
-     false, false, [](ParsedArguments& r, const std::string&) { r.options.locale = true; }},
-    {"from", 0, "UNIT", "Batch", "unit for rows that have no FROM field", true, false,
-     [](ParsedArguments& r, const std::string& v) { r.options.batch.fromUnit = v; }},
-    {"to", 0, "UNIT", "Batch", "unit wanted for rows that have no TO field", true, false,
-     [](ParsedArguments& r, const std::string& v) { r.options.batch.toUnit = v; }},
-    {"tsv", 0, "", "Batch",
-     "tab-separated input and output (also for a FILE\nwhose name ends in .tsv)", true, false,
-     [](ParsedArguments& r, const std::string&) { r.options.tsv = true; }},
-    {"delimiter", 0, "CHAR", "Batch",
-     "the field separator, such as ';' for spreadsheets\nunder European settings (default ',';"
-     " '\\t' for tab)",
-     true, false,
-     [](ParsedArguments& r, const std::string& v) { r.options.delimiter = oneCharacter(v); }},
-    {"header", 0, "", "Batch",
-     "the first row is a header; it gets the field\n\"{resultName}\" (see --result-name)", true,
-     false, [](ParsedArguments& r, const std::string&) { r.options.batch.header = true; }},
-    {"value-column", 0, "N", "Batch",
-     "take the value from column N (from 1); the units and\nthe density then come from the "
-     "options only",
-     true, false,
-     [](ParsedArguments& r, const std::string& v) {
-         r.options.batch.valueColumn = wholeNumber(v, 1, maxValueColumn);
-         if (!r.options.batch.valueColumn)
-             throw UsageError(
-                 describe(valueColumnProblem(v), optionName(BatchOption::valueColumn)));
-     }},
-    {"result-name", 0, "NAME", "Batch", "name of the result field in the header", true, false,
-     [](ParsedArguments& r, const std::string& v) { r.options.batch.resultName = v; }},
-    {"help", 'h', "", "", "show this help and exit", false, false,
-     [](ParsedArguments& r, const std::string&) { r.help = true; }},
-    {"version", 'V', "", "", "show the version and exit", false, false,
-     [](ParsedArguments& r, const std::string&) { r.version = true; }},
-};
-
 // "--a, --b and --c"
 std::string listOf(bool OptionInfo::*selected) {
     std::vector<std::string> names;
-    for (const OptionInfo& option : options)
+    for (const OptionInfo& option : optionTable)
         if (option.*selected)
             names.push_back("--" + std::string(option.name));
     std::string text;
@@ -118,7 +28,7 @@ std::string listOf(bool OptionInfo::*selected) {
 const OptionInfo* findLong(std::string_view name) {
     const OptionInfo* found = nullptr;
     int matches = 0;
-    for (const OptionInfo& option : options) {
+    for (const OptionInfo& option : optionTable) {
         if (option.name == name)
             return &option;
         if (option.name.starts_with(name)) {
@@ -130,7 +40,7 @@ const OptionInfo* findLong(std::string_view name) {
 }
 
 const OptionInfo* findShort(char letter) {
-    for (const OptionInfo& option : options)
+    for (const OptionInfo& option : optionTable)
         if (option.letter != 0 && option.letter == letter)
             return &option;
     return nullptr;
@@ -143,9 +53,76 @@ const OptionInfo* findShort(char letter) {
     throw UsageError("unrecognized or ambiguous option '" + shown + "'");
 }
 
-void checkCombinations(const ParsedArguments& reading) {
+std::string_view oilOption(OilQuestion question) {
+    switch (question) {
+    case OilQuestion::viscosityAt:
+    case OilQuestion::temperatureReaching:
+        return "--temperature";
+    case OilQuestion::viscosityIndex:
+        return "--viscosity-index";
+    case OilQuestion::grade:
+        return "--grade";
+    case OilQuestion::blend:
+    case OilQuestion::blendFraction:
+        return "--blend";
+    }
+    return {};
+}
+
+// The question asked, its operands, and the options that go with it; a
+// conversion's units and density do not.
+OilQuestion checkedOilQuestion(const ParsedArguments& reading) {
     const Options& o = reading.options;
-    if (o.shortest && reading.wasGiven("decimals"))
+    const std::string mode(oilOption(*o.oil));
+    constexpr std::string_view usable[] = {
+        "temperature", "reaching",  "viscosity-index", "grade",      "blend",
+        "target",      "decimals",  "shortest",        "locale",     "batch",
+        "tsv",         "delimiter", "header",          "result-name"};
+    for (const OptionInfo* option : reading.given)
+        if (std::find(std::begin(usable), std::end(usable), option->name) == std::end(usable))
+            throw UsageError("--" + std::string(option->name) + " does not go with " + mode);
+    OilQuestion question = *o.oil;
+    if (o.reaching && question != OilQuestion::viscosityAt)
+        throw UsageError("--reaching goes with --temperature");
+    if (o.target && question != OilQuestion::blend)
+        throw UsageError("--target goes with --blend");
+    if (o.reaching)
+        question = OilQuestion::temperatureReaching;
+    if (o.target)
+        question = OilQuestion::blendFraction;
+    if (o.mode == Mode::batch) {
+        if (question != OilQuestion::viscosityAt && question != OilQuestion::viscosityIndex &&
+            question != OilQuestion::grade)
+            throw UsageError("--batch answers --temperature (with T), --viscosity-index and "
+                             "--grade, not " +
+                             mode +
+                             (o.reaching ? " --reaching"
+                              : o.target ? " --target"
+                                         : ""));
+        if (o.operands.size() > 1)
+            throw UsageError("--batch reads one FILE at most");
+        return question;
+    }
+    // --reaching and --target give the last operand.
+    const std::span<const std::string_view> names =
+        operandNames(question).first(operandNames(question).size() - (o.reaching || o.target));
+    if (o.operands.size() != names.size()) {
+        std::string expected;
+        for (const std::string_view name : names)
+            expected.append(" ").append(name);
+        throw UsageError(mode +
+                         (o.reaching ? " --reaching V"
+                          : o.target ? " --target V"
+                                     : "") +
+                         " expects" + expected);
+    }
+    return question;
+}
+
+// What holds for every mode.
+void checkNumbersAndBatch(const ParsedArguments& reading) {
+    const Options& o = reading.options;
+    if (o.shortest && o.decimalsGiven)
         throw UsageError("--shortest and --decimals cannot be combined");
     if (o.shortest && o.locale)
         throw UsageError("--shortest writes plain numbers and cannot be combined with --locale");
@@ -155,8 +132,18 @@ void checkCombinations(const ParsedArguments& reading) {
                                        [](const OptionInfo* option) { return option->batchOnly; });
     if (batchOnly && o.mode != Mode::batch)
         throw UsageError(listOf(&OptionInfo::batchOnly) + " go with --batch");
+}
+
+void checkCombinations(const ParsedArguments& reading) {
+    const Options& o = reading.options;
+    if (o.reaching)
+        throw UsageError("--reaching goes with --temperature");
+    if (o.target)
+        throw UsageError("--target goes with --blend");
     if (o.batch.densities && (o.batch.density || o.batch.densityUnit))
         throw UsageError(listOf(&OptionInfo::notWithDensities) + " do not go with --densities");
+    if (o.batch.densities && o.batch.at)
+        throw UsageError("--at does not go with --densities");
     const auto operands = o.operands.size();
     const bool tooMany =
         (o.mode == Mode::single && operands > 3) || (o.mode == Mode::all && operands > 2);
@@ -174,29 +161,9 @@ void checkCombinations(const ParsedArguments& reading) {
 
 } // namespace
 
-const std::span<const OptionInfo> optionTable = options;
-
 bool ParsedArguments::wasGiven(std::string_view name) const {
     return std::any_of(given.begin(), given.end(),
                        [name](const OptionInfo* option) { return option->name == name; });
-}
-
-std::string_view optionName(BatchOption option) {
-    switch (option) {
-    case BatchOption::fromUnit:
-        return "--from";
-    case BatchOption::toUnit:
-        return "--to";
-    case BatchOption::density:
-        return "--density";
-    case BatchOption::densityUnit:
-        return "--density-unit";
-    case BatchOption::delimiter:
-        return "--delimiter";
-    case BatchOption::valueColumn:
-        return "--value-column";
-    }
-    return {};
 }
 
 Options parseArguments(const std::vector<std::string>& arguments) {
@@ -259,6 +226,11 @@ Options parseArguments(const std::vector<std::string>& arguments) {
     }
     if (reading.help || reading.version) {
         reading.options.mode = reading.help ? Mode::help : Mode::version;
+        return reading.options;
+    }
+    checkNumbersAndBatch(reading);
+    if (reading.options.oil) {
+        reading.options.oil = checkedOilQuestion(reading);
         return reading.options;
     }
     checkCombinations(reading);

@@ -4,6 +4,7 @@
 
 #include "core/batchoptions.h"
 #include "core/numbers/numberstyle.h"
+#include "core/oils.h"
 
 #include <optional>
 #include <stdexcept>
@@ -17,6 +18,11 @@ struct Options {
 
     Mode mode = Mode::single;
     std::vector<std::string> operands; // VALUE FROM TO, VALUE FROM, or [FILE]
+    // An oil question instead of a conversion; its operands, or with
+    // --batch the rows' fields.
+    std::optional<OilQuestion> oil;
+    std::optional<std::string> reaching; // --temperature's V
+    std::optional<std::string> target;   // --blend's V
 
     // The batch's own options; its density, density unit and --densities
     // serve every mode. The separator is chosen once FILE is known.
@@ -25,6 +31,7 @@ struct Options {
     std::optional<char> delimiter;
 
     int decimals = defaultDecimals;
+    bool decimalsGiven = false;
     bool shortest = false;
     bool locale = false;
 };

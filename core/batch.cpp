@@ -6,6 +6,7 @@
 #include "core/csv/reader.h"
 #include "core/csv/writer.h"
 #include "core/inputchecks.h"
+#include "core/temperaturetext.h"
 #include "core/unitcache.h"
 #include "core/unitnames.h"
 #include "engine/engine.h"
@@ -19,21 +20,29 @@ std::string_view orEmpty(const std::optional<std::string>& value) {
     return value ? std::string_view(*value) : std::string_view();
 }
 
-class Batch {
+// The window's conversion of each row: VALUE[,FROM[,TO[,DENSITY[,DENSITY_UNIT]]]],
+// the fields a row lacks from the options.
+class ConversionRows final : public RowOperation {
 public:
-    Batch(const BatchOptions& options, const NumberStyle& numbers, BatchReport& report)
+    ConversionRows(const BatchOptions& options, const NumberStyle& numbers, BatchReport& report)
         : m_options(options)
         , m_numbers(numbers)
         , m_report(report)
-        , m_units(options.densities) {}
+        , m_units(options.densities)
+        , m_at(options.at ? readTemperature(*options.at, numbers) : std::nullopt) {}
 
-    BatchOutcome run(ByteSource& input, ByteSink& output);
+    std::optional<ConversionFailure> appendResult(std::span<const std::string_view> fields,
+                                                  std::string& out) override {
+        const OrFailure<double> converted = convertFields(fields);
+        if (!converted)
+            return converted.failure();
+        m_numbers.append(out, *converted);
+        return std::nullopt;
+    }
+    bool writesPlainText() const override { return m_numbers.writesPlainText(); }
 
 private:
-    bool convertRecord(const Record& record, std::string& result, std::string& failure);
-    OrFailure<double> convertFields(const Record& record);
-    void writeRow(RecordWriter& writer, const Record& record, std::string_view result,
-                  bool resultIsPlain);
+    OrFailure<double> convertFields(std::span<const std::string_view> fields);
 
     const BatchOptions& m_options;
     const NumberStyle& m_numbers;
@@ -41,10 +50,29 @@ private:
     // Each distinct unit text of a column is found once for the whole file.
     ConversionUnitCache m_units;
     DefaultDensityNote m_densityNote;
+    std::optional<Temperature> m_at;
 };
 
-OrFailure<double> Batch::convertFields(const Record& record) {
-    const auto& fields = record.fields;
+class Batch {
+public:
+    Batch(const BatchOptions& options, RowOperation& rows, BatchReport& report)
+        : m_options(options)
+        , m_rows(rows)
+        , m_report(report) {}
+
+    BatchOutcome run(ByteSource& input, ByteSink& output);
+
+private:
+    bool convertRecord(const Record& record, std::string& result, std::string& failure);
+    void writeRow(RecordWriter& writer, const Record& record, std::string_view result,
+                  bool resultIsPlain);
+
+    const BatchOptions& m_options;
+    RowOperation& m_rows;
+    BatchReport& m_report;
+};
+
+OrFailure<double> ConversionRows::convertFields(std::span<const std::string_view> fields) {
     const auto field = [&](std::size_t index, std::string_view otherwise) {
         return !m_options.valueColumn && index < fields.size() ? fields[index] : otherwise;
     };
@@ -67,6 +95,7 @@ OrFailure<double> Batch::convertFields(const Record& record) {
     texts.toUnit = field(2, orEmpty(m_options.toUnit));
     texts.density = field(3, m_options.density ? *m_options.density : defaultDensityText());
     texts.densityGiven = m_options.density || (!m_options.valueColumn && fields.size() > 3);
+    texts.at = m_at;
     texts.densityUnit = field(4, m_options.densityUnit ? std::string_view(*m_options.densityUnit)
                                                        : defaultDensityUnitName());
     const OrFailure<ConversionRequest> request = readConversion(texts, m_numbers, &m_units);
@@ -94,13 +123,12 @@ bool Batch::convertRecord(const Record& record, std::string& result, std::string
                   " bytes; its fields are not kept";
         return false;
     }
-    const OrFailure<double> converted = convertFields(record);
-    if (converted) {
-        m_numbers.append(result, *converted);
-        return true;
+    if (const std::optional<ConversionFailure> problem =
+            m_rows.appendResult(record.fields, result)) {
+        failure = withoutTrailingBlanks(problem->message);
+        return false;
     }
-    failure = withoutTrailingBlanks(converted.failure().message);
-    return false;
+    return true;
 }
 
 void Batch::writeRow(RecordWriter& writer, const Record& record, std::string_view result,
@@ -150,7 +178,7 @@ BatchOutcome Batch::run(ByteSource& input, ByteSink& output) {
                 outcome.status = BatchOutcome::Status::someFailed;
             }
         }
-        writeRow(writer, record, result, !header && m_numbers.writesPlainText());
+        writeRow(writer, record, result, !header && m_rows.writesPlainText());
         // A last line without a line break gets one, like the lines before it.
         writer.endRecord(record.terminator.empty() ? lastTerminator : record.terminator);
     }
@@ -180,9 +208,15 @@ ExitStatus exitStatus(BatchOutcome::Status status) {
     return ExitStatus::cannotRun;
 }
 
+BatchOutcome runBatch(const BatchOptions& options, RowOperation& rows, ByteSource& input,
+                      ByteSink& output, BatchReport& report) {
+    return Batch(options, rows, report).run(input, output);
+}
+
 BatchOutcome convertBatch(const BatchOptions& options, const NumberStyle& numbers,
                           ByteSource& input, ByteSink& output, BatchReport& report) {
-    return Batch(options, numbers, report).run(input, output);
+    ConversionRows rows(options, numbers, report);
+    return runBatch(options, rows, input, output, report);
 }
 
 } // namespace tarnwick

@@ -5,10 +5,12 @@
 
 #include "core/batchoptions.h"
 #include "core/bytestream.h"
+#include "core/inputchecks.h"
 #include "core/numbers/numberstyle.h"
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +43,28 @@ struct BatchOutcome {
 // The exit status a run ends with: someFailed when a row failed, cannotRun
 // when the input could not be read or the output written.
 ExitStatus exitStatus(BatchOutcome::Status status);
+
+// What is done with each row: its fields in, its result appended to out, or
+// why there is none.
+class RowOperation {
+public:
+    virtual ~RowOperation() = default;
+    virtual std::optional<ConversionFailure> appendResult(std::span<const std::string_view> fields,
+                                                          std::string& out) = 0;
+    // Whether every result is free of separators and quotes.
+    virtual bool writesPlainText() const = 0;
+
+protected:
+    RowOperation() = default;
+    RowOperation(const RowOperation&) = default;
+    RowOperation& operator=(const RowOperation&) = default;
+};
+
+// Runs rows on every record of input and writes each record to output with
+// the result appended, in its place; of options, only the separator, the
+// header and the result name are used.
+BatchOutcome runBatch(const BatchOptions& options, RowOperation& rows, ByteSource& input,
+                      ByteSink& output, BatchReport& report);
 
 // Converts every record of input and writes it to output. The options must
 // have passed batchOptionProblem().

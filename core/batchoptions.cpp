@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/batchoptions.h"
 
+#include "core/conversion.h"
 #include "core/inputchecks.h"
+#include "core/temperaturetext.h"
 #include "core/unitnames.h"
 #include "engine/engine.h"
 
@@ -50,6 +52,13 @@ OptionProblem valueColumnProblem(std::string_view text) {
             true};
 }
 
+std::optional<OptionProblem> atProblem(const std::optional<std::string>& at,
+                                       const NumberStyle& numbers) {
+    if (!at || readTemperature(*at, numbers))
+        return std::nullopt;
+    return OptionProblem{BatchOption::at, temperatureTextProblem(*at), true};
+}
+
 std::optional<OptionProblem> batchOptionProblem(const BatchOptions& options,
                                                 const NumberStyle& numbers) {
     using Rule = InputCheck::Rule;
@@ -60,6 +69,8 @@ std::optional<OptionProblem> batchOptionProblem(const BatchOptions& options,
         return separatorProblem(separator);
     if (options.valueColumn && (*options.valueColumn < 1 || *options.valueColumn > maxValueColumn))
         return valueColumnProblem(std::to_string(*options.valueColumn));
+    if (auto problem = atProblem(options.at, numbers))
+        return problem;
     if (options.density) {
         const auto density = numbers.parse(*options.density);
         const auto problem = [](const InputCheck& check) {
@@ -89,7 +100,7 @@ std::optional<OptionProblem> batchOptionProblem(const BatchOptions& options,
     for (const auto& unit : units) {
         if (!unit.value)
             continue;
-        const Unit found = unit.list == UnitList::viscosity ? Unit::viscosity(*unit.value)
+        const Unit found = unit.list == UnitList::viscosity ? viscosityUnit(*unit.value)
                                                             : Unit::density(*unit.value);
         if (found.known())
             continue;

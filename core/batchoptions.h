@@ -28,6 +28,7 @@ struct BatchOptions {
     std::optional<std::string> resultName; // defaultResultName when not given
     char separator = ',';
     std::optional<int> valueColumn; // from 1; the units then come from the options
+    std::optional<std::string> at;  // the temperature efflux scale readings are taken at
 };
 
 // The field separator that text names: one character other than a quote or
@@ -44,7 +45,7 @@ char batchSeparator(std::string_view fileName, bool tsv, std::optional<char> del
 
 // The options a problem can be about, each shown by its front end in its own
 // words ("--density", "Density").
-enum class BatchOption { fromUnit, toUnit, density, densityUnit, delimiter, valueColumn };
+enum class BatchOption { fromUnit, toUnit, density, densityUnit, delimiter, valueColumn, at };
 
 struct OptionProblem {
     BatchOption option;
@@ -59,6 +60,10 @@ std::string describe(const OptionProblem& problem, std::string_view optionName);
 
 OptionProblem separatorProblem(std::string_view text);
 OptionProblem valueColumnProblem(std::string_view text);
+
+// Why at, when given, is not a temperature, which serves every row.
+std::optional<OptionProblem> atProblem(const std::optional<std::string>& at,
+                                       const NumberStyle& numbers);
 
 // The first option that no row could use, or nothing when every option given
 // is usable.

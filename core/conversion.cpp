@@ -5,6 +5,7 @@
 #include "core/numbers/plainnumber.h"
 #include "core/unitcache.h"
 #include "core/unitnames.h"
+#include "engine/effluxscales.h"
 
 #include <array>
 
@@ -12,16 +13,6 @@ namespace tarnwick {
 namespace {
 
 using Rule = InputCheck::Rule;
-
-// A result that cannot be computed is a failure with the window's words.
-template <typename Conversion>
-OrFailure<double> computed(Conversion&& conversion) {
-    try {
-        return conversion();
-    } catch (const ConversionError& error) {
-        return ConversionFailure{std::nullopt, cannotComputeMessage(error)};
-    }
-}
 
 const UnitInput& unitOf(const ConversionRequest& request, Input input) {
     return input == Input::fromUnit ? request.from
@@ -64,6 +55,11 @@ UnitInput found(std::string_view text, UnitList list, UnitCache* cache) {
 
 } // namespace
 
+Unit viscosityUnit(std::string_view name) noexcept {
+    const Unit listed = Unit::viscosity(name);
+    return listed.known() ? listed : Unit::effluxScale(name);
+}
+
 OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
                                             const NumberStyle& numbers,
                                             ConversionUnitCache* units) {
@@ -80,6 +76,7 @@ OrFailure<ConversionRequest> readConversion(const ConversionTexts& texts,
     request.densityUnit =
         found(texts.densityUnit, UnitList::density, units ? &units->densityUnit : nullptr);
     request.densityGiven = texts.densityGiven;
+    request.at = texts.at;
     return request;
 }
 
@@ -103,7 +100,7 @@ OrFailure<double> convert(const ConversionRequest& request) {
     }
     return computed([&] {
         return convertViscosity(request.value, request.from.unit, request.to.unit, request.density,
-                                request.densityUnit.unit);
+                                request.densityUnit.unit, request.at);
     });
 }
 

@@ -10,6 +10,7 @@
 #include "core/numbers/numbersymbols.h"
 #include "core/orfailure.h"
 #include "engine/engine.h"
+#include "engine/temperature.h"
 
 #include <optional>
 #include <string>
@@ -19,13 +20,17 @@ namespace tarnwick {
 
 class ConversionUnitCache;
 
+// The unit a viscosity's name names: a listed one, or an efflux scale
+// ("SUS"), which a converter takes but the window's lists do not show.
+Unit viscosityUnit(std::string_view name) noexcept;
+
 // A unit as the user gave it, and the unit that names (none when it names
 // no listed unit). The text is a view: it must outlive the request.
 struct UnitInput {
     std::string_view text;
     Unit unit;
 
-    static UnitInput viscosity(std::string_view text) { return {text, Unit::viscosity(text)}; }
+    static UnitInput viscosity(std::string_view text) { return {text, viscosityUnit(text)}; }
     static UnitInput density(std::string_view text) { return {text, Unit::density(text)}; }
 };
 
@@ -37,7 +42,8 @@ struct ConversionRequest {
     double density = defaultDensity;
     UnitInput densityUnit;
     bool densityGiven = true; // false: the default density stands in
-    // A temperature joins these for the scales whose readings depend on it.
+    // Where an efflux scale's readings are taken; its reference when none.
+    std::optional<Temperature> at = std::nullopt;
 };
 
 // The five inputs as texts (UTF-8), as a window, a command line or a batch
@@ -49,6 +55,7 @@ struct ConversionTexts {
     std::string_view density;
     std::string_view densityUnit;
     bool densityGiven = true;
+    std::optional<Temperature> at = std::nullopt; // read once for a whole run (atProblem)
 };
 
 // Reads the value and then the density under numbers (the two numeric

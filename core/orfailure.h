@@ -26,4 +26,16 @@ private:
     std::variant<T, ConversionFailure> m_outcome;
 };
 
+// What conversion() returns, or, when the engine refuses to compute it, the
+// failure that tells why in the window's words (or the engine's own, for an
+// input out of a formula's range).
+template <typename Conversion>
+auto computed(Conversion&& conversion) -> OrFailure<decltype(conversion())> {
+    try {
+        return conversion();
+    } catch (const ConversionError& error) {
+        return ConversionFailure{std::nullopt, cannotComputeMessage(error)};
+    }
+}
+
 } // namespace tarnwick

@@ -48,8 +48,7 @@ UnitInput UnitCache::find(std::string_view text) {
             return {text, entry.unit};
         if (entry.key != 0)
             continue;
-        const Unit unit =
-            m_list == UnitList::viscosity ? Unit::viscosity(text) : Unit::density(text);
+        const Unit unit = m_list == UnitList::viscosity ? viscosityUnit(text) : Unit::density(text);
         if (m_count < kept) {
             entry.key = key;
             if (!text.empty())

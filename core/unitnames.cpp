@@ -2,6 +2,7 @@
 #include "core/unitnames.h"
 
 #include "core/utf8.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
 
 #include <algorithm>
@@ -47,15 +48,21 @@ int distance(std::string_view a, std::string_view b) {
 std::string_view nearestUnit(std::string_view name, UnitList list) {
     std::string_view nearest;
     int best = -1;
-    for (const std::string_view unit : listOf(list)) {
+    const auto consider = [&](std::string_view unit) {
         if (unit.empty())
-            continue;
+            return;
         const int d = distance(name, unit);
         if (best < 0 || d < best) {
             best = d;
             nearest = unit;
         }
-    }
+    };
+    for (const std::string_view unit : listOf(list))
+        consider(unit);
+    // A viscosity may also be an efflux scale reading.
+    if (list == UnitList::viscosity)
+        for (const EffluxScale& scale : effluxScales)
+            consider(scale.name);
     return nearest;
 }
 

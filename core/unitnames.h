@@ -10,8 +10,8 @@ namespace tarnwick {
 // The two lists a unit name can be looked for in.
 enum class UnitList { viscosity, density };
 
-// The list entry nearest to name: fewest single-character edits, a change
-// of case counting less than any other edit, the first in list order on a tie.
+// The list entry nearest to name, or for a viscosity the efflux scale: fewest single-character
+// edits, a change of case counting less than any other edit, the first in list order on a tie.
 std::string_view nearestUnit(std::string_view name, UnitList list);
 
 // `unknown viscosity unit "CP" (did you mean "cP"?)`

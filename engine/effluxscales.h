@@ -60,4 +60,11 @@ inline constexpr std::array<EffluxScale, 5> effluxScales{{
      centistokesToEngler},
 }};
 
+// A viscosity conversion in which either unit may be an efflux scale
+// (Unit::effluxScale), its reading taken at the temperature at (the scale's
+// reference when none). A reading converts to cSt first, and a scale's
+// reading is made from cSt last; the rest converts as without a scale.
+double convertViscosity(double value, Unit from, Unit to, double density, Unit densityUnit,
+                        std::optional<Temperature> at);
+
 } // namespace tarnwick

@@ -66,8 +66,9 @@ struct UnitRow;
 
 // What a unit measures, and so how it converts: by a constant (dynamic
 // viscosity, mass per volume), by formulas in the fluid density (kinematic
-// viscosity) or by formulas of its own (the gravity scales).
-enum class UnitKind : unsigned char { dynamic, kinematic, density, gravityScale };
+// viscosity), by formulas of its own (the gravity scales), or by functions of
+// the reading and a temperature through cSt (the efflux scales).
+enum class UnitKind : unsigned char { dynamic, kinematic, density, gravityScale, effluxScale };
 
 // A unit, found once by its name; conversions then take it as it is. Cheap
 // to copy. A default Unit, or one found for a name that is not listed, is no
@@ -81,6 +82,8 @@ public:
     // included.
     static Unit viscosity(std::string_view name) noexcept;
     static Unit density(std::string_view name) noexcept;
+    // The efflux scale of that exact name ("SUS"); no unit otherwise.
+    static Unit effluxScale(std::string_view name) noexcept;
 
     bool known() const noexcept { return m_row != nullptr; }
     // Its listed name; "" for no unit.
@@ -101,10 +104,13 @@ private:
 
 // The conversions on units found once. The same unit on both sides returns
 // value untouched; no unit has the factor 0 and the converted density 0.
+// An efflux scale's reading is taken at its reference temperature here
+// (effluxscales.h takes one given).
 double convertViscosity(double value, Unit from, Unit to, double density, Unit densityUnit);
 double convertDensity(double value, Unit from, Unit to);
 // Whether converting between the two reads the density: they differ and one
-// of them is a kinematic unit.
+// of them is a kinematic unit. An efflux scale counts as cSt, which its
+// readings convert through.
 bool readsDensity(Unit from, Unit to);
 
 // The same conversions on names, as the window's operations take them: a

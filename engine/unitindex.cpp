@@ -25,4 +25,11 @@ Unit Unit::density(std::string_view name) noexcept {
     return place < 0 ? Unit() : Unit(&detail::densityRows[static_cast<std::size_t>(place)]);
 }
 
+Unit Unit::effluxScale(std::string_view name) noexcept {
+    for (const detail::UnitRow& row : detail::effluxScaleRows)
+        if (row.name == name)
+            return Unit(&row);
+    return Unit();
+}
+
 } // namespace tarnwick

@@ -116,6 +116,31 @@ constexpr std::array<UnitRow, 25> viscosityRows{{
         [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 1000), 1000); }),
 }};
 
+// Readings turned into cSt and back by functions of the reading and a
+// temperature, in the order of effluxScales.
+constexpr std::array<UnitRow, 5> effluxScaleRows{{
+    {.name = "SUS",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = sayboltUniversalToCentistokes,
+     .fromPivotAt = centistokesToSayboltUniversal},
+    {.name = "SFS",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = sayboltFurolToCentistokes,
+     .fromPivotAt = centistokesToSayboltFurol},
+    {.name = "Redwood 1",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = redwood1ToCentistokes,
+     .fromPivotAt = centistokesToRedwood1},
+    {.name = "Redwood 2",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = redwood2ToCentistokes,
+     .fromPivotAt = centistokesToRedwood2},
+    {.name = "deg Engler",
+     .kind = UnitKind::effluxScale,
+     .toPivotAt = englerToCentistokes,
+     .fromPivotAt = centistokesToEngler},
+}};
+
 namespace {
 
 // Each row stands where its name stands in the list the user sees.
@@ -131,12 +156,24 @@ static_assert(inListOrder(viscosityRows, viscosityUnits));
 static_assert(inListOrder(densityRows, densityUnits));
 static_assert(gcm3.name == "g/cm^3" && lbft3.name == "lb/ft^3");
 static_assert(viscosityRows[0].name == "cP" && densityRows[10].name == "SG (rel. Water)");
+static_assert(viscosityRows[16].name == "cSt");
+static_assert([] {
+    for (std::size_t i = 0; i < effluxScales.size(); ++i)
+        if (effluxScaleRows[i].name != effluxScales[i].name ||
+            effluxScaleRows[i].toPivotAt != effluxScales[i].toCentistokes ||
+            effluxScaleRows[i].fromPivotAt != effluxScales[i].fromCentistokes)
+            return false;
+    return effluxScaleRows.size() == effluxScales.size();
+}());
 static_assert(densityRows[8].name == "deg API" && densityRows[9].name == "deg Baume");
 
 } // namespace
 
 const UnitRow* centipoiseRow() {
     return &viscosityRows[0];
+}
+const UnitRow* centistokesRow() {
+    return &viscosityRows[16];
 }
 const UnitRow* specificGravityRow() {
     return &densityRows[10];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/checkedmath.h"
 #include "engine/detail/unitrow.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
 
 namespace tarnwick {
@@ -10,8 +11,15 @@ using detail::CheckedMath;
 using detail::Formula;
 using detail::UnitRow;
 
+using detail::isEffluxScale;
+
 bool isKinematic(Unit unit) {
     return unit.known() && unit.row()->kind == UnitKind::kinematic;
+}
+
+// A scale's readings are viscosities in cSt as far as the rest goes.
+Unit throughPivot(Unit unit) {
+    return isEffluxScale(unit) ? Unit(detail::centistokesRow()) : unit;
 }
 
 // A kinematic factor: its formula in the fluid density, expressed in the
@@ -40,8 +48,20 @@ double factor(Unit unit, bool toCp, double density, Unit densityUnit) {
 } // namespace
 
 double convertViscosity(double value, Unit from, Unit to, double density, Unit densityUnit) {
+    return convertViscosity(value, from, to, density, densityUnit, std::nullopt);
+}
+
+double convertViscosity(double value, Unit from, Unit to, double density, Unit densityUnit,
+                        std::optional<Temperature> at) {
     if (from == to && from.known())
         return value;
+    const Unit centistokes(detail::centistokesRow());
+    if (isEffluxScale(from))
+        return convertViscosity(from.row()->toPivotAt(value, at), centistokes, to, density,
+                                densityUnit, at);
+    if (isEffluxScale(to))
+        return to.row()->fromPivotAt(
+            convertViscosity(value, from, centistokes, density, densityUnit), at);
     const Unit centipoise(detail::centipoiseRow());
     CheckedMath m;
     if (from == centipoise)
@@ -54,6 +74,8 @@ double convertViscosity(double value, Unit from, Unit to, double density, Unit d
 }
 
 bool readsDensity(Unit from, Unit to) {
+    from = throughPivot(from);
+    to = throughPivot(to);
     return from != to && (isKinematic(from) || isKinematic(to));
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/checkedmath.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
 
 #include <array>
@@ -34,21 +35,32 @@ struct UnitRow {
     Formula toPivotBy = nullptr;
     Formula fromPivotBy = nullptr;
     const UnitRow* densityUnit = nullptr;
+    // Efflux scales: the viscosity in cSt of a reading, and the reading of a
+    // viscosity in cSt, each at a temperature.
+    ScaleConversion toPivotAt = nullptr;
+    ScaleConversion fromPivotAt = nullptr;
 };
 
 // In the order of viscosityUnits and densityUnits; the separator's row is
 // no unit and never reached.
 extern const std::array<UnitRow, 25> viscosityRows;
 extern const std::array<UnitRow, 12> densityRows;
+// The efflux scales, in the order of effluxScales.
+extern const std::array<UnitRow, 5> effluxScaleRows;
 
 // The rows the rules name.
 const UnitRow* centipoiseRow();
+const UnitRow* centistokesRow();     // the efflux scales' pivot
 const UnitRow* specificGravityRow(); // "SG (rel. Water)", the gravity scales' pivot
 const UnitRow* apiRow();
 const UnitRow* baumeRow();
 
 inline bool isGravityScale(Unit unit) {
     return unit.known() && unit.row()->kind == UnitKind::gravityScale;
+}
+
+inline bool isEffluxScale(Unit unit) {
+    return unit.known() && unit.row()->kind == UnitKind::effluxScale;
 }
 
 } // namespace tarnwick::detail

@@ -6,23 +6,9 @@
 namespace tarnwick::cli {
 namespace {
 
+using testing::Batch;
+using testing::BatchCase;
 using testing::runWith;
-
-struct BatchCase {
-    const char* name;
-    std::vector<std::string> options; // after --batch
-    std::string input;
-    std::string out;
-    std::string err;
-    int status;
-    const char* locale = "en_US";
-};
-
-void PrintTo(const BatchCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Batch : public ::testing::TestWithParam<BatchCase> {};
 
 TEST_P(Batch, WritesEveryRowBackWithItsResult) {
     const auto& c = GetParam();

@@ -150,7 +150,7 @@ TEST(Help, ListsEveryOptionAndTheExitStatuses) {
     }
 }
 
-TEST(ListUnits, ShowsBothListsWithoutTheSeparator) {
+TEST(ListUnits, ShowsBothListsWithoutTheSeparatorThenTheEffluxScales) {
     const auto outcome = runWith({"--list-units"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "Viscosity units\n"
@@ -161,7 +161,10 @@ TEST(ListUnits, ShowsBothListsWithoutTheSeparator) {
                            "\n"
                            "Density units\n"
                            "lb/ft^3\nlb/in^3\nlb/US gal\nlb/UK gal\nkg/m^3\ng/l\ng/cm^3\n"
-                           "slug/ft^3\ndeg API\ndeg Baume\nSG (rel. Water)\nSG (rel. Air)\n");
+                           "slug/ft^3\ndeg API\ndeg Baume\nSG (rel. Water)\nSG (rel. Air)\n"
+                           "\n"
+                           "Efflux scales\n"
+                           "SUS\nSFS\nRedwood 1\nRedwood 2\ndeg Engler\n");
 }
 
 TEST(All, ConvertsToEveryUnitInListOrder) {

@@ -102,4 +102,22 @@ inline void PrintTo(const CommandCase& c, std::ostream* os) {
 
 class Command : public ::testing::TestWithParam<CommandCase> {};
 
+// A row of the batch tables: the options after --batch, the input, and what
+// the converter writes and returns for them.
+struct BatchCase {
+    const char* name;
+    std::vector<std::string> options;
+    std::string input;
+    std::string out;
+    std::string err;
+    int status;
+    const char* locale = "en_US";
+};
+
+inline void PrintTo(const BatchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Batch : public ::testing::TestWithParam<BatchCase> {};
+
 } // namespace tarnwick::cli::testing

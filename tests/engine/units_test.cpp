@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "engine/detail/unitlookup.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
+#include "outcome.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -74,6 +76,71 @@ TEST(Units, ConvertAsTheirNamesDo) {
     EXPECT_EQ(Unit::viscosity("mm^2/s").name(), "mm^2/s");
     EXPECT_EQ(Unit::density("deg API").kind(), UnitKind::gravityScale);
     EXPECT_FALSE(Unit::viscosity("").known());
+}
+
+} // namespace
+} // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+using testing::F;
+using testing::K;
+
+// An efflux scale is a unit of its own kind: its readings go to cSt and come
+// from cSt by the scale's functions, the rest of the way as cSt would.
+TEST(EffluxScaleUnits, ConvertThroughCentistokes) {
+    const Unit sus = Unit::effluxScale("SUS");
+    const Unit cSt = Unit::viscosity("cSt");
+    const Unit cP = Unit::viscosity("cP");
+    const struct {
+        const char* name;
+        Unit from, to;
+        double value;
+        std::optional<Temperature> at;
+        std::string_view expected;
+    } rows[] = {
+        {"SUS are read at 100 F unless told", sus, cSt, 700, std::nullopt, "151.08914751515542"},
+        {"SUS to cP through cSt and the density", sus, cP, 700, std::nullopt, "121.02240715963949"},
+        {"cSt to SUS at 210 F", cSt, sus, 10, F(210), "59.23176753182091"},
+        {"cP to SUS through the density and cSt", cP, sus, 8.01, std::nullopt,
+         "58.836971453368804"},
+        {"a reading below the scale's limit", sus, cP, 31, std::nullopt,
+         "Saybolt Universal seconds below 32 are not defined"},
+        {"the same scale returns the reading", sus, sus, 10, std::nullopt, "10"},
+        {"other units ignore the temperature", cP, Unit::viscosity("Pa.s"), 1, K(0), "0.001"},
+    };
+    const Unit lbft3 = Unit::density("lb/ft^3");
+    for (const auto& r : rows)
+        EXPECT_EQ(testing::outcome(
+                      [&] { return convertViscosity(r.value, r.from, r.to, 50, lbft3, r.at); },
+                      testing::Digits::exact),
+                  r.expected)
+            << r.name;
+}
+
+TEST(EffluxScaleUnits, ReadTheDensityWhereCentistokesWould) {
+    const Unit sus = Unit::effluxScale("SUS");
+    const struct {
+        const char* name;
+        Unit from, to;
+        bool reads;
+    } rows[] = {
+        {"SUS to cSt", sus, Unit::viscosity("cSt"), false},
+        {"SUS to a dynamic unit", sus, Unit::viscosity("Pa.s"), true},
+        {"SUS to another kinematic unit", sus, Unit::viscosity("ft^2/s"), true},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(readsDensity(r.from, r.to), r.reads) << r.name;
+}
+
+// The window's lists and its operations on names know no scale yet.
+TEST(EffluxScaleUnits, AreFoundByTheirOwnNameOnly) {
+    EXPECT_EQ(Unit::effluxScale("SUS").kind(), UnitKind::effluxScale);
+    EXPECT_FALSE(Unit::effluxScale("sus").known());
+    EXPECT_FALSE(Unit::viscosity("SUS").known());
+    EXPECT_EQ(factorToCp(50, "lb/ft^3", "SUS"), 0);
+    EXPECT_EQ(convertViscosity(100, "SUS", "cSt", 50, "lb/ft^3"), 0);
 }
 
 } // namespace

@@ -110,6 +110,8 @@ std::string_view labelOf(BatchOption option) {
         return "Delimiter";
     case BatchOption::valueColumn:
         return "Value column";
+    case BatchOption::at:
+        return "Temperature";
     }
     return {};
 }
