@@ -17,12 +17,12 @@
 
 namespace tarnwick::python {
 
-// A unit name resolved once, before the loop: the core's input for it, or
-// the efflux scale it names (viscosities only). An empty text is a missing
-// unit (None or NaN in a column), which gives NaN like a missing number.
+// A unit name resolved once, before the loop, into the core's input for it
+// (for viscosities, a listed unit or an efflux scale). An empty text is a
+// missing unit (None or NaN in a column), which gives NaN like a missing
+// number.
 struct ResolvedUnit {
     UnitInput unit;
-    const EffluxScale* scale = nullptr;
 
     bool missing() const { return unit.text.empty(); }
     std::string_view text() const { return unit.text; }
@@ -34,10 +34,9 @@ using FromUnit = UnitIn<Input::fromUnit, UnitList::viscosity>;
 using ToUnit = UnitIn<Input::toUnit, UnitList::viscosity>;
 using DensityUnit = UnitIn<Input::densityUnit, UnitList::density>;
 
-// The unit of list named by text (for viscosities, a unit or a scale), or
-// throws std::invalid_argument with the core's message: given's ("Viscosity
-// unit is not specified.") for an empty text, `unknown viscosity unit "CP"
-// (did you mean "cP"?)` for an unlisted one.
+// The unit of list named by text, or throws std::invalid_argument with the core's message: given's
+// ("Viscosity unit is not specified.") for an empty text, `unknown viscosity unit "CP" (did you
+// mean "cP"?)` for an unlisted one.
 ResolvedUnit listedUnit(std::string_view text, UnitList list, const InputCheck& given);
 
 // A temperature text read once ("40C", "210F"); empty when missing.
@@ -94,8 +93,8 @@ struct Outcome {
     std::string problem;
 };
 
-// The window's conversion of a viscosity, with its checks and messages; a
-// scale reading goes through cSt at the temperature `at`.
+// The window's conversion of a viscosity, with its checks and messages; an
+// efflux scale's reading is taken at `at`.
 Outcome convert(double value, FromUnit from, ToUnit to, double density, DensityUnit densityUnit,
                 At at);
 
@@ -113,7 +112,7 @@ Outcome isoGrade(double v40);
 Outcome blend(double v1, double v2, double fraction);
 Outcome blendFraction(double v1, double v2, double target);
 
-// "ISO VG 68"
+// "ISO VG 68", as the core writes a grade.
 std::string isoGradeName(int grade);
 
 // The lists and defaults as the core states them.

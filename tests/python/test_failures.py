@@ -72,6 +72,7 @@ def test_a_missing_number_gives_nan_never_an_error(value):
 REFUSED = [
     ((1, "CP", "cSt"), ValueError, 'unknown viscosity unit "CP" (did you mean "cP"?)'),
     ((1, "cP", "cSt", 1, "kg/l"), ValueError, 'unknown density unit "kg/l" (did you mean "g/l"?)'),
+    ((1, "SUs", "cSt"), ValueError, 'unknown viscosity unit "SUs" (did you mean "SUS"?)'),
     ((1, ["cP", "cp"], "cSt"), ValueError, 'unknown viscosity unit "cp" (did you mean "cP"?)'),
     ((-1, "cP", "cSt", 1, "Kg/m^3"), ValueError, 'unknown density unit "Kg/m^3" (did you mean "kg/m^3"?)'),
     ((1, "", "cSt"), ValueError, "Viscosity unit is not specified."),
