@@ -65,7 +65,7 @@ private:
     py::array_t<double, py::array::c_style> m_column;
 };
 
-// Names read once into what they name (units, and later temperatures): a
+// Texts read once into what they name (units, temperatures): a
 // str, or a column of objects holding str, or None or NaN for a missing one.
 template <typename Named>
 requires requires(std::string_view text) {

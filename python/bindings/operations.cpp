@@ -46,8 +46,12 @@ Temperature readTemperatureText(std::string_view text) {
 
 Outcome convert(double value, FromUnit from, ToUnit to, double density, DensityUnit densityUnit,
                 At at) {
-    return outcomeOf(tarnwick::convert(
-        ConversionRequest{value, from.unit, to.unit, density, densityUnit.unit, true, at.value}));
+    return outcomeOf(tarnwick::convert(ConversionRequest{.value = value,
+                                                         .from = from.unit,
+                                                         .to = to.unit,
+                                                         .density = density,
+                                                         .densityUnit = densityUnit.unit,
+                                                         .at = at.value}));
 }
 
 Outcome convertDensity(double value, DensityUnit from, DensityUnit to) {
