@@ -34,8 +34,32 @@ The package holds the calculator window and tarnwick-convert, a
 command-line converter with the same rules and messages, for one value,
 every unit at once, or every row of a CSV file.")
 
+# One package per component: the programs, and the Python module for the
+# interpreter it was built for (its extension's name carries that version).
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL tarnwick)
+set(CPACK_DEBIAN_TARNWICK_PACKAGE_NAME tarnwick)
+# Each package's synopsis is the summary above; CPack puts it first.
+set(CPACK_COMPONENT_TARNWICK_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+if(TARNWICK_WITH_PYTHON)
+    list(APPEND CPACK_COMPONENTS_ALL python)
+    set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-tarnwick)
+    set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+    set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+        "python3 (>= ${TARNWICK_PYTHON_VERSION}~), python3 (<< ${TARNWICK_PYTHON_NEXT_VERSION}), python3-numpy")
+    set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-pandas, python3-dask")
+    set(CPACK_COMPONENT_PYTHON_DESCRIPTION
+        "The Python module tarnwick converts columns of viscosities between the 24
+units of Tarnwick's calculator, through each sample's density, and columns
+of densities between its 12 density units. It takes scalars, sequences,
+NumPy arrays and pandas Series, broadcasts them as NumPy does, and gives
+exactly the results of the calculator and of tarnwick-convert as float64,
+for NumPy, pandas and Dask.")
+endif()
+
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME "tarnwick-${CPACK_PACKAGE_VERSION}")
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/\\\\.cache/" "compile_commands\\\\.json$")
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/\\\\.cache/" "compile_commands\\\\.json$"
+    "\\\\.egg-info/")
 
 include(CPack)
