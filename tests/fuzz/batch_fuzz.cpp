@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -122,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Record a;
     Record b;
     const bool shortestPlain = (flags & 4) && !(flags & 8);
-    bool first = true;
+    bool headerDue = header;
     for (;;) {
         const bool more = source.next(a);
         std::vector<std::string> fields(a.fields.begin(), a.fields.end());
@@ -131,13 +132,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(result.next(b) == more, "the output has another count of records");
         if (!more)
             break;
-        // Like the converter, a blank or overlong first line uses up the header.
-        const bool isHeader = header && first;
-        first = false;
         if (blank) {
             check(b.blank, "a blank line did not stay blank");
             continue;
         }
+        // Like the converter, the first line that is not blank is the
+        // header, even an overlong one.
+        const bool isHeader = std::exchange(headerDue, false);
         if (tooLong) {
             check(b.fields.size() == 2, "an overlong record was not written as two fields");
             continue;
