@@ -5,9 +5,11 @@
 // output record with the same fields and one more, and when a --shortest
 // result does not read back as the engine's double for its row.
 #include "cli/converterapp.h"
+#include "core/conversion.h"
 #include "core/csv/reader.h"
 #include "core/numbers/plainnumber.h"
 #include "core/unitnames.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
 
 #include <charconv>
@@ -65,12 +67,16 @@ std::optional<double> engineResult(const std::vector<std::string>& fields) {
     const std::string_view from = field(1, "cP");
     const std::string_view to = field(2, "cSt");
     const std::string_view densityUnit = field(4, "lb/ft^3");
-    using tarnwick::Unit;
-    if (!value || !density || !Unit::viscosity(from).known() || !Unit::viscosity(to).known() ||
-        !Unit::density(densityUnit).known())
+    // The efflux scales are viscosity units of the converter too, read at
+    // their own temperatures when no --at is given.
+    const tarnwick::Unit fromUnit = tarnwick::viscosityUnit(from);
+    const tarnwick::Unit toUnit = tarnwick::viscosityUnit(to);
+    const tarnwick::Unit densityUnitFound = tarnwick::Unit::density(densityUnit);
+    if (!value || !density || !fromUnit.known() || !toUnit.known() || !densityUnitFound.known())
         return std::nullopt;
     try {
-        return tarnwick::convertViscosity(*value, from, to, *density, densityUnit);
+        return tarnwick::convertViscosity(*value, fromUnit, toUnit, *density, densityUnitFound,
+                                          std::nullopt);
     } catch (const tarnwick::ConversionError&) {
         return std::nullopt;
     }
