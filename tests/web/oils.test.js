@@ -8,7 +8,7 @@
 import { test, expect } from '@playwright/test';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { open, message, focused } from './helpers.js';
+import { open, message, focused, keptOffline } from './helpers.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
@@ -149,12 +149,7 @@ test('oils: by keyboard alone, with the chart and its text', async ({ page }) =>
 
 test('oils: the panel works offline after one visit', async ({ page, context }) => {
   await open(page);
-  await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r));
-    }
-  });
+  await keptOffline(page);
   await context.setOffline(true);
   await page.reload();
   await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
