@@ -73,8 +73,10 @@ export async function start({ core, symbols, showMessage, focusControl }) {
         : answer.input === 'fromUnit' ? 'scaleUnit' : 'scaleValue';
       return tell('', answer, id);
     }
-    $('scaleResult').replaceChildren(row('cSt', answer.text),
+    const table = document.createElement('table');
+    table.append(row('cSt', answer.text),
       ...answer.others.map((o) => row(o.scale, o.ok ? o.text : o.message, !o.ok)));
+    $('scaleResult').replaceChildren(table);
     return undefined;
   }
 
