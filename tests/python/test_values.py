@@ -21,6 +21,8 @@ VISCOSITY = [
     ("dynamic units ignore the density", 3000, "lbf.s/ft^2", "Pa.s", 145, "deg Baume", 143640.78),
     ("underflow is not an error", 1e-310, "cP", "lbf.s/in^2", 50, "lb/ft^3", 1.45e-317),
     ("equal units skip the density's formula", 1, "cSt", "cSt", 145, "deg Baume", 1),
+    ("a scale reading through cSt", 700, "SUS", "cSt", 50, "lb/ft^3", 151.08914751515542),
+    ("to a scale reading", 1000, "cSt", "SUS", 850, "kg/m^3", 4632.402014085872),
 ]
 
 # value, from, to, expected
@@ -42,6 +44,13 @@ def density_arguments(density, unit):
 def test_convert_gives_the_engines_double(name, value, src, dst, density, unit, expected):
     result = tarnwick.convert(value, src, dst, *density_arguments(density, unit))
     assert type(result) is float and result == expected
+
+
+@pytest.mark.parametrize("name, value, src, dst, density, unit, expected", VISCOSITY)
+def test_a_column_with_one_unit_gives_every_element_the_same_double(
+        name, value, src, dst, density, unit, expected):
+    result = tarnwick.convert(np.full(300, value, dtype=float), src, dst, *density_arguments(density, unit))
+    assert result.tolist() == [expected] * 300
 
 
 def test_a_unit_column_gives_each_row_its_own_units():
