@@ -58,6 +58,8 @@ def test_a_unit_column_gives_each_row_its_own_units():
     value, src, dst, density, unit, expected = [list(column) for column in zip(*rows)][1:]
     result = tarnwick.convert(value, src, dst, density, unit)
     assert result.dtype == np.float64 and result.tolist() == expected
+    every_argument_a_column = tarnwick.convert(value, src, dst, density, unit, at=[None] * len(value))
+    assert every_argument_a_column.tolist() == expected
 
 
 @pytest.mark.parametrize("name, value, src, dst, expected", DENSITY)
