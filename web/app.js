@@ -84,6 +84,26 @@ for (const panel of ['./density.js', './paste.js', './batch.js']) {
   const module = await import(panel);
   module.start(context);
 }
+
+// The oil panel's script and its part of the core are fetched when it is
+// first opened, so that no visit waits for them before.
+let oilPanel = null;
+$('oilToggle').addEventListener('click', async () => {
+  const opening = $('oilToggle').getAttribute('aria-expanded') !== 'true';
+  if (opening && !oilPanel) {
+    $('oilPanel').setAttribute('aria-busy', 'true');
+    oilPanel = import('./oils.js').then((module) => module.start(context));
+    oilPanel.catch(() => { oilPanel = null; }).finally(() => $('oilPanel').removeAttribute('aria-busy'));
+  }
+  try {
+    if (opening) await oilPanel;
+  } catch {
+    await showMessage('The oil panel could not be loaded.');
+    return;
+  }
+  $('oilToggle').setAttribute('aria-expanded', String(opening));
+  $('oilBody').hidden = !opening;
+});
 document.documentElement.dataset.ready = 'true';
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {

@@ -4,10 +4,11 @@
 // finite and, written back, reads as the same temperature; every question
 // gives an answer or a failure that says why, never a NaN or an infinity;
 // a reading in any efflux scale, at any temperature, converts to a finite
-// number or fails with a message.
+// number or fails with a message, on its own and on every other scale.
 #include "core/conversion.h"
 #include "core/numbers/localnumber.h"
 #include "core/oils.h"
+#include "core/scalereadings.h"
 #include "core/temperaturetext.h"
 #include "engine/effluxscales.h"
 
@@ -73,6 +74,14 @@ void checkScales(const std::vector<std::string_view>& lines, const NumberStyle& 
             const OrFailure<double> result = convert(*request);
             check(result ? std::isfinite(*result) : !result.failure().message.empty());
         }
+        const std::string_view atText = lines.size() > 1 ? lines[1] : "";
+        const auto readings = readingOnEveryScale({value, scale.name, atText}, numbers);
+        check(readings ? std::isfinite(readings->centistokes) && readings->others.size() == 4
+                       : !readings.failure().message.empty());
+        if (readings)
+            for (const OtherScaleReading& other : readings->others)
+                check(other.reading ? std::isfinite(*other.reading)
+                                    : !other.reading.failure().message.empty());
     }
 }
 

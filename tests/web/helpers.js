@@ -34,3 +34,13 @@ export async function message(page) {
 export async function focused(page) {
   return page.evaluate(() => document.activeElement && document.activeElement.id);
 }
+
+// Once the service worker has kept every file and serves the page.
+export async function keptOffline(page) {
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r));
+    }
+  });
+}

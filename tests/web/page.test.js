@@ -5,7 +5,7 @@ import { test, expect } from '@playwright/test';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { open, enter, message, focused } from './helpers.js';
+import { open, enter, message, focused, keptOffline } from './helpers.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const golden = path.join(here, '../cli/golden');
@@ -152,12 +152,7 @@ for (const fragment of malformed) {
 
 test('after one visit the page can be installed and works with the network off', async ({ page, context }) => {
   await open(page);
-  await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r));
-    }
-  });
+  await keptOffline(page);
   // Test contexts are private windows, which never install; nothing else may stand in the way.
   const { installabilityErrors } = await (await context.newCDPSession(page)).send('Page.getInstallabilityErrors');
   expect(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito')).toEqual([]);
