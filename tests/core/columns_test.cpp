@@ -30,8 +30,9 @@ void PrintTo(const ColumnCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-ConversionColumns columnsOf(const ColumnCase& c, const double* values, std::size_t valueStep) {
-    return {.values = {values, valueStep},
+// values a column, the row's density one for all.
+ConversionColumns columnsOf(const ColumnCase& c, const double* values) {
+    return {.values = {values, 1},
             .from = UnitInput::viscosity(c.from),
             .to = UnitInput::viscosity(c.to),
             .densities = {&c.density, 0},
@@ -54,15 +55,15 @@ TEST_P(ColumnConversion, GivesConvertsDoubleOrLeavesTheElementToConvert) {
     const ColumnCase& c = GetParam();
     const double values[] = {c.value, c.value, c.value};
     std::vector<double> results(3);
-    tryConvert(columnsOf(c, values, 1), results);
+    const ConversionColumns columns = columnsOf(c, values);
+    tryConvert(columns, results);
     EXPECT_TRUE(same(results[1], c.expected));
-    const OrFailure<double> one =
-        convert(ConversionRequest{.value = c.value,
-                                  .from = UnitInput::viscosity(c.from),
-                                  .to = UnitInput::viscosity(c.to),
-                                  .density = c.density,
-                                  .densityUnit = UnitInput::density(c.densityUnit),
-                                  .at = c.at});
+    const OrFailure<double> one = convert({.value = c.value,
+                                           .from = columns.from,
+                                           .to = columns.to,
+                                           .density = c.density,
+                                           .densityUnit = columns.densityUnit,
+                                           .at = c.at});
     if (std::isnan(c.expected))
         EXPECT_EQ(one ? std::string() : one.failure().message, c.message);
     else
@@ -71,7 +72,13 @@ TEST_P(ColumnConversion, GivesConvertsDoubleOrLeavesTheElementToConvert) {
 
 constexpr Temperature at210F{210, TemperatureScale::Fahrenheit};
 constexpr Temperature at150F{150, TemperatureScale::Fahrenheit};
+constexpr const char* badValue = "Input Error: Viscosity input value is zero or negative";
+constexpr const char* badDensity = "Input Error: Density input value is zero or negative";
 constexpr const char* overflow = "The result cannot be computed: overflow.";
+constexpr const char* byZero = "The result cannot be computed: division by zero.";
+constexpr const char* susTooLow = "Saybolt Universal seconds below 32 are not defined";
+constexpr const char* sfsAt = "Saybolt Furol seconds are defined at 122 F and 210 F only";
+constexpr const char* unlisted = "unknown viscosity unit \"CST\" (did you mean \"cSt\"?)";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ColumnConversion,
@@ -84,66 +91,15 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{"FromSusAt210F", 100, "SUS", "cSt", 50, "lb/ft^3", at210F, 20.357641206456105},
         ColumnCase{"ToSus", 1000, "cSt", "SUS", 850, "kg/m^3", {}, 4632.402014085872},
         ColumnCase{"HugeApiGravity", 1, "cSt", "cP", 1e308, "deg API", {}, 1.415e-306},
-        ColumnCase{"ZeroValue",
-                   0,
-                   "cP",
-                   "cSt",
-                   1,
-                   "g/cm^3",
-                   {},
-                   failed,
-                   "Input Error: Viscosity input value is zero or negative"},
-        ColumnCase{"NegativeDensity",
-                   1,
-                   "cP",
-                   "Pa.s",
-                   -1,
-                   "kg/m^3",
-                   {},
-                   failed,
-                   "Input Error: Density input value is zero or negative"},
-        ColumnCase{"NaNValue",
-                   failed,
-                   "cP",
-                   "cSt",
-                   1,
-                   "g/cm^3",
-                   {},
-                   failed,
-                   "Input Error: Viscosity input value is zero or negative"},
-        ColumnCase{
-            "ProductOverflows", 1e308, "lbf.s/in^2", "cP", 1, "g/cm^3", {}, failed, overflow},
-        ColumnCase{
-            "DensityOverflowsOnItsWay", 1, "cP", "cSt", 1e308, "lb/in^3", {}, failed, overflow},
-        ColumnCase{"DivisionByZero",
-                   1,
-                   "cP",
-                   "cSt",
-                   145,
-                   "deg Baume",
-                   {},
-                   failed,
-                   "The result cannot be computed: division by zero."},
-        ColumnCase{"ScaleRefusesAReading",
-                   20,
-                   "SUS",
-                   "cSt",
-                   50,
-                   "lb/ft^3",
-                   {},
-                   failed,
-                   "Saybolt Universal seconds below 32 are not defined"},
-        ColumnCase{"ScaleRefusesATemperature", 100, "SFS", "cSt", 50, "lb/ft^3", at150F, failed,
-                   "Saybolt Furol seconds are defined at 122 F and 210 F only"},
-        ColumnCase{"UnlistedUnit",
-                   1,
-                   "cP",
-                   "CST",
-                   1,
-                   "g/cm^3",
-                   {},
-                   failed,
-                   "unknown viscosity unit \"CST\" (did you mean \"cSt\"?)"}),
+        ColumnCase{"ZeroValue", 0, "cP", "cSt", 1, "g/cm^3", {}, failed, badValue},
+        ColumnCase{"NegativeDensity", 1, "cP", "Pa.s", -1, "kg/m^3", {}, failed, badDensity},
+        ColumnCase{"NaNValue", failed, "cP", "cSt", 1, "g/cm^3", {}, failed, badValue},
+        ColumnCase{"Overflow", 1e308, "lbf.s/in^2", "cP", 1, "g/cm^3", {}, failed, overflow},
+        ColumnCase{"DensityOverflows", 1, "cP", "cSt", 1e308, "lb/in^3", {}, failed, overflow},
+        ColumnCase{"DivisionByZero", 1, "cP", "cSt", 145, "deg Baume", {}, failed, byZero},
+        ColumnCase{"SusBelow32", 20, "SUS", "cSt", 50, "lb/ft^3", {}, failed, susTooLow},
+        ColumnCase{"SfsAt150F", 100, "SFS", "cSt", 50, "lb/ft^3", at150F, failed, sfsAt},
+        ColumnCase{"UnlistedUnit", 1, "cP", "CST", 1, "g/cm^3", {}, failed, unlisted}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Elements on both sides of a block's edge are each their own: a failing one
@@ -154,7 +110,7 @@ TEST(ColumnConversion, FailsOnlyTheElementsThatFailAcrossBlocks) {
     for (const std::size_t bad : {0, 127, 128, 299})
         values[bad] = -1;
     std::vector<double> results(values.size());
-    tryConvert(columnsOf(c, values.data(), 1), results);
+    tryConvert(columnsOf(c, values.data()), results);
     for (std::size_t i = 0; i < values.size(); ++i)
         EXPECT_TRUE(same(results[i], values[i] < 0 ? failed : 1176.4705882352941)) << i;
 }
