@@ -7,7 +7,9 @@
 #include "core/unitnames.h"
 #include "engine/effluxscales.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 namespace tarnwick {
 namespace {
@@ -35,16 +37,33 @@ constexpr std::array<InputCheck, N> checksWhere(bool numeric) {
 constexpr auto textChecks = checksWhere<2>(true);
 constexpr auto requestChecks = checksWhere<inputChecks.size() - 2>(false);
 
+bool notPositive(double number) {
+    return !(number > 0);
+}
+
 bool fails(const InputCheck& check, const ConversionRequest& request) {
     switch (check.rule) {
     case Rule::numeric:
         return false;
     case Rule::positive:
-        return !((check.input == Input::value ? request.value : request.density) > 0);
+        return notPositive(check.input == Input::value ? request.value : request.density);
     case Rule::unitGiven:
         return unitOf(request, check.input).text.empty();
     }
     return false;
+}
+
+// The first unit of the request (from, density, to) that names none listed.
+std::optional<ConversionFailure> unlistedUnit(const ConversionRequest& request) {
+    for (const Input input : {Input::fromUnit, Input::densityUnit, Input::toUnit}) {
+        const UnitInput& unit = unitOf(request, input);
+        if (!unit.unit.known())
+            return ConversionFailure{input,
+                                     unknownUnitMessage(unit.text, input == Input::densityUnit
+                                                                       ? UnitList::density
+                                                                       : UnitList::viscosity)};
+    }
+    return std::nullopt;
 }
 
 UnitInput found(std::string_view text, UnitList list, UnitCache* cache) {
@@ -90,18 +109,35 @@ std::optional<ConversionFailure> firstInputProblem(const ConversionRequest& requ
 OrFailure<double> convert(const ConversionRequest& request) {
     if (std::optional<ConversionFailure> problem = firstInputProblem(request))
         return std::move(*problem);
-    for (const Input input : {Input::fromUnit, Input::densityUnit, Input::toUnit}) {
-        const UnitInput& unit = unitOf(request, input);
-        if (!unit.unit.known())
-            return ConversionFailure{input,
-                                     unknownUnitMessage(unit.text, input == Input::densityUnit
-                                                                       ? UnitList::density
-                                                                       : UnitList::viscosity)};
-    }
+    if (std::optional<ConversionFailure> problem = unlistedUnit(request))
+        return std::move(*problem);
     return computed([&] {
         return convertViscosity(request.value, request.from.unit, request.to.unit, request.density,
                                 request.densityUnit.unit, request.at);
     });
+}
+
+void tryConvert(const ConversionColumns& columns, std::span<double> results) {
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    // The units' checks, once for all elements: an empty name names no
+    // listed unit, so these cover the units given too.
+    if (unlistedUnit(ConversionRequest{
+            .from = columns.from, .to = columns.to, .densityUnit = columns.densityUnit})) {
+        std::fill(results.begin(), results.end(), none);
+        return;
+    }
+    tryConvertViscosities(columns.values, columns.from.unit, columns.to.unit, columns.densities,
+                          columns.densityUnit.unit, columns.at, results);
+    // The checks of the numbers, element by element.
+    for (const InputCheck& check : requestChecks) {
+        if (check.rule != Rule::positive)
+            continue;
+        const NumberColumn numbers =
+            check.input == Input::value ? columns.values : columns.densities;
+        for (std::size_t i = 0; i < results.size(); ++i)
+            if (notPositive(numbers[i]))
+                results[i] = none;
+    }
 }
 
 OrFailure<DensityRequest> readDensityConversion(const DensityTexts& texts,

@@ -9,10 +9,12 @@
 #include "core/numbers/numberstyle.h"
 #include "core/numbers/numbersymbols.h"
 #include "core/orfailure.h"
+#include "engine/effluxscales.h"
 #include "engine/engine.h"
 #include "engine/temperature.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -71,6 +73,22 @@ std::optional<ConversionFailure> firstInputProblem(const ConversionRequest& requ
 // The value in the wanted unit, after those five checks and a check that
 // each unit is listed (from, density, to); or why there is none.
 OrFailure<double> convert(const ConversionRequest& request);
+
+// Conversions that differ in their numbers alone: element i converts
+// values[i] with densities[i].
+struct ConversionColumns {
+    NumberColumn values;
+    UnitInput from;
+    UnitInput to;
+    NumberColumn densities;
+    UnitInput densityUnit;
+    std::optional<Temperature> at = std::nullopt;
+};
+
+// convert's value for each element, results.size() of them, found for all
+// at once and without messages: NaN where convert fails, and where a step
+// on the way gave an infinity or a NaN; for those the caller asks convert.
+void tryConvert(const ConversionColumns& columns, std::span<double> results);
 
 // A density from one density unit to another.
 struct DensityRequest {

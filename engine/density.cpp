@@ -12,51 +12,61 @@ using detail::UnitRow;
 
 // A plain unit's factor into "g/cm^3" or out of it; the pivots pass the
 // value unchanged, and anything else gives 0.
-double plain(double value, Unit unit, bool toGcm3) {
+template <typename Math, typename Value>
+Value plain(const Value& value, Unit unit, bool toGcm3) {
     if (!unit.known() || unit.row()->kind != UnitKind::density)
         return 0;
     const UnitRow& row = *unit.row();
     if (row.pivot)
         return value;
-    CheckedMath m;
+    Math m;
     return m.check(m.mul(value, toGcm3 ? row.toPivot : row.fromPivot));
 }
 
 // One side is a gravity scale, whose formulas are scale's: through the
 // specific gravity relative to water.
-double throughGravity(double value, Unit from, Unit to, const UnitRow& scale) {
+template <typename Math, typename Value>
+Value throughGravity(const Value& value, Unit from, Unit to, const UnitRow& scale) {
     const Unit sgWater(detail::specificGravityRow());
-    CheckedMath m;
+    Math m;
     if (isGravityScale(from)) {
-        const double sg = scale.toPivotBy(m, value);
-        return convertDensity(m.check(sg), sgWater, to);
+        const Value sg = scale.toPivotBy(m, value);
+        return detail::convertDensity<Math>(m.check(sg), sgWater, to);
     }
-    const double sg = convertDensity(value, from, sgWater);
+    const Value sg = detail::convertDensity<Math>(value, from, sgWater);
     return m.check(scale.fromPivotBy(m, sg));
 }
 
 } // namespace
 
-double convertDensity(double value, Unit from, Unit to) {
+template <typename Math, typename Value>
+Value detail::convertDensity(const Value& value, Unit from, Unit to) {
     if (from == to && from.known())
         return value;
     if (!isGravityScale(from) && !isGravityScale(to))
-        return plain(plain(value, from, true), to, false);
-    return throughGravity(value, from, to, *(isGravityScale(from) ? from : to).row());
+        return plain<Math>(plain<Math>(value, from, true), to, false);
+    return throughGravity<Math>(value, from, to, *(isGravityScale(from) ? from : to).row());
+}
+
+template double detail::convertDensity<CheckedMath>(const double&, Unit, Unit);
+template detail::Lanes detail::convertDensity<detail::LaneMath>(const detail::Lanes&, Unit, Unit);
+
+double convertDensity(double value, Unit from, Unit to) {
+    return detail::convertDensity<CheckedMath>(value, from, to);
 }
 
 double densityToGcm3(double value, std::string_view unit) {
-    return plain(value, Unit::density(unit), true);
+    return plain<CheckedMath>(value, Unit::density(unit), true);
 }
 
 double densityFromGcm3(double value, std::string_view unit) {
-    return plain(value, Unit::density(unit), false);
+    return plain<CheckedMath>(value, Unit::density(unit), false);
 }
 
 double convertGravityDensity(double value, std::string_view fromUnit, std::string_view toUnit,
                              bool isApi) {
-    return throughGravity(value, Unit::density(fromUnit), Unit::density(toUnit),
-                          *(isApi ? detail::apiRow() : detail::baumeRow()));
+    return throughGravity<CheckedMath>(value, Unit::density(fromUnit), Unit::density(toUnit),
+                                       *(isApi ? detail::apiRow() : detail::baumeRow()));
 }
 
 double convertDensity(double value, std::string_view fromUnit, std::string_view toUnit) {

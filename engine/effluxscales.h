@@ -11,7 +11,9 @@
 #include "engine/temperature.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace tarnwick {
@@ -66,5 +68,24 @@ inline constexpr std::array<EffluxScale, 5> effluxScales{{
 // reading is made from cSt last; the rest converts as without a scale.
 double convertViscosity(double value, Unit from, Unit to, double density, Unit densityUnit,
                         std::optional<Temperature> at);
+
+// Numbers for many conversions: element i is data[i * step], so that step 0
+// gives one number to all.
+struct NumberColumn {
+    const double* data = nullptr;
+    std::size_t step = 1;
+
+    double operator[](std::size_t i) const { return data[i * step]; }
+};
+
+// convertViscosity for many elements that share their units, results.size()
+// of them, without the checks that say why one fails: results[i] is
+// convertViscosity's result for values[i] and densities[i] where no step on
+// the way to it gave an infinity or a NaN (the same double, from the same
+// steps); NaN elsewhere, where convertViscosity on that element alone
+// gives its result or says why there is none.
+void tryConvertViscosities(NumberColumn values, Unit from, Unit to, NumberColumn densities,
+                           Unit densityUnit, std::optional<Temperature> at,
+                           std::span<double> results);
 
 } // namespace tarnwick

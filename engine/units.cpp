@@ -51,12 +51,12 @@ constexpr std::array<UnitRow, 12> densityRows{{
     density("slug/ft^3", 0.5154, 1.94),
     byFormulas(
         "deg API", UnitKind::gravityScale,
-        [](CheckedMath& m, double api) { return m.div(141.5, m.add(api, 131.5)); },
-        [](CheckedMath& m, double sg) { return m.sub(m.div(141.5, sg), 131.5); }),
+        [](auto& m, const auto& api) { return m.div(141.5, m.add(api, 131.5)); },
+        [](auto& m, const auto& sg) { return m.sub(m.div(141.5, sg), 131.5); }),
     byFormulas(
         "deg Baume", UnitKind::gravityScale,
-        [](CheckedMath& m, double baume) { return m.div(145, m.sub(145, baume)); },
-        [](CheckedMath& m, double sg) { return m.sub(145, m.div(145, sg)); }),
+        [](auto& m, const auto& baume) { return m.div(145, m.sub(145, baume)); },
+        [](auto& m, const auto& sg) { return m.sub(145, m.div(145, sg)); }),
     pivot("SG (rel. Water)", UnitKind::density),
     density("SG (rel. Air)", 0.00122, 819.67),
 }};
@@ -85,35 +85,35 @@ constexpr std::array<UnitRow, 25> viscosityRows{{
     dynamic("kg/(m.s)", 1000, 0.001),
     dynamic("kgf.s/m^2", 9803.92, 0.000102),
     {}, // the separator
-    kinematic("cSt", gcm3, nullptr, [](CheckedMath& m, double dg) { return m.div(1, dg); }),
+    kinematic("cSt", gcm3, nullptr, [](auto& m, const auto& dg) { return m.div(1, dg); }),
     kinematic(
         "ft^2/h", lbft3,
-        [](CheckedMath& m, double dl) { return m.div(m.div(m.mul(dl, 1488.16), 60), 60); },
-        [](CheckedMath& m, double dl) { return m.mul(m.mul(m.div(0.00067197, dl), 60), 60); }),
+        [](auto& m, const auto& dl) { return m.div(m.div(m.mul(dl, 1488.16), 60), 60); },
+        [](auto& m, const auto& dl) { return m.mul(m.mul(m.div(0.00067197, dl), 60), 60); }),
     kinematic(
-        "ft^2/s", lbft3, [](CheckedMath& m, double dl) { return m.mul(dl, 1488.16); },
-        [](CheckedMath& m, double dl) { return m.div(0.00067197, dl); }),
+        "ft^2/s", lbft3, [](auto& m, const auto& dl) { return m.mul(dl, 1488.16); },
+        [](auto& m, const auto& dl) { return m.div(0.00067197, dl); }),
     kinematic(
-        "in^2/s", gcm3, [](CheckedMath& m, double dg) { return m.mul(dg, 645.16); },
-        [](CheckedMath& m, double dg) { return m.div(0.00155, dg); }),
+        "in^2/s", gcm3, [](auto& m, const auto& dg) { return m.mul(dg, 645.16); },
+        [](auto& m, const auto& dg) { return m.div(0.00155, dg); }),
     kinematic(
-        "m^2/s", gcm3, [](CheckedMath& m, double dg) { return m.mul(dg, 1000000); },
-        [](CheckedMath& m, double dg) { return m.div(0.000001, dg); }),
+        "m^2/s", gcm3, [](auto& m, const auto& dg) { return m.mul(dg, 1000000); },
+        [](auto& m, const auto& dg) { return m.div(0.000001, dg); }),
     kinematic(
         "m^2/h", gcm3,
-        [](CheckedMath& m, double dg) { return m.div(m.div(m.mul(dg, 1000000), 60), 60); },
-        [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 60), 60); }),
+        [](auto& m, const auto& dg) { return m.div(m.div(m.mul(dg, 1000000), 60), 60); },
+        [](auto& m, const auto& dg) { return m.mul(m.mul(m.div(0.000001, dg), 60), 60); }),
     kinematic(
-        "Stoke", gcm3, [](CheckedMath& m, double dg) { return m.mul(dg, 100); },
-        [](CheckedMath& m, double dg) { return m.div(0.01, dg); }),
+        "Stoke", gcm3, [](auto& m, const auto& dg) { return m.mul(dg, 100); },
+        [](auto& m, const auto& dg) { return m.div(0.01, dg); }),
     kinematic(
         "cm^2/s", gcm3,
-        [](CheckedMath& m, double dg) { return m.div(m.div(m.mul(dg, 1000000), 100), 100); },
-        [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 100), 100); }),
+        [](auto& m, const auto& dg) { return m.div(m.div(m.mul(dg, 1000000), 100), 100); },
+        [](auto& m, const auto& dg) { return m.mul(m.mul(m.div(0.000001, dg), 100), 100); }),
     kinematic(
         "mm^2/s", gcm3,
-        [](CheckedMath& m, double dg) { return m.div(m.div(m.mul(dg, 1000000), 1000), 1000); },
-        [](CheckedMath& m, double dg) { return m.mul(m.mul(m.div(0.000001, dg), 1000), 1000); }),
+        [](auto& m, const auto& dg) { return m.div(m.div(m.mul(dg, 1000000), 1000), 1000); },
+        [](auto& m, const auto& dg) { return m.mul(m.mul(m.div(0.000001, dg), 1000), 1000); }),
 }};
 
 // Readings turned into cSt and back by functions of the reading and a

@@ -4,17 +4,36 @@
 #pragma once
 
 #include "engine/checkedmath.h"
+#include "engine/detail/lanes.h"
 #include "engine/effluxscales.h"
 #include "engine/engine.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace tarnwick::detail {
 
 // One rounded step after another, in the order the formula is written:
-// "/ 60 / 60" is not "/ 3600", and the results depend on it.
-using Formula = double (*)(CheckedMath&, double);
+// "/ 60 / 60" is not "/ 3600", and the results depend on it. Written once,
+// over its arithmetic ([](auto& m, const auto& x) { ... }), and kept for
+// one element (CheckedMath) and for a block of them (LaneMath).
+class Formula {
+public:
+    constexpr Formula(std::nullptr_t) {}
+    template <typename F>
+    constexpr Formula(F formula)
+        : m_checked(formula)
+        , m_lanes(formula) {}
+
+    constexpr explicit operator bool() const { return m_checked != nullptr; }
+    double operator()(CheckedMath& m, double x) const { return m_checked(m, x); }
+    Lanes operator()(LaneMath& m, const Lanes& x) const { return m_lanes(m, x); }
+
+private:
+    double (*m_checked)(CheckedMath&, const double&) = nullptr;
+    Lanes (*m_lanes)(LaneMath&, const Lanes&) = nullptr;
+};
 
 struct UnitRow {
     std::string_view name;
@@ -62,5 +81,10 @@ inline bool isGravityScale(Unit unit) {
 inline bool isEffluxScale(Unit unit) {
     return unit.known() && unit.row()->kind == UnitKind::effluxScale;
 }
+
+// convertDensity over its arithmetic: on one element (CheckedMath, double)
+// or on a block (LaneMath, Lanes).
+template <typename Math, typename Value>
+Value convertDensity(const Value& value, Unit from, Unit to);
 
 } // namespace tarnwick::detail

@@ -25,18 +25,6 @@ namespace tarnwick::python {
 
 namespace py = pybind11;
 
-// An argument as the loop reads it: element i of a column, or the one value
-// of a scalar (step 0).
-template <typename T>
-class Argument {
-public:
-    T operator[](std::size_t i) const { return m_data[i * m_step]; }
-
-protected:
-    const T* m_data = nullptr;
-    std::size_t m_step = 0;
-};
-
 template <typename T>
 class Read;
 
@@ -140,8 +128,8 @@ std::unique_ptr<Read<T>> readArgument(const py::object& object, std::size_t n,
 }
 
 template <typename... Args, std::size_t... I, typename... Objects>
-Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, const py::tuple& names,
-        std::index_sequence<I...>, const Objects&... objects) {
+Run run(Outcome (*operation)(Args...), ColumnTry<Args...> columnTry, std::size_t n, bool nanOnError,
+        const py::tuple& names, std::index_sequence<I...>, const Objects&... objects) {
     // Read in argument order, so that the first bad name is the one told.
     const std::tuple<std::unique_ptr<Read<Args>>...> readers{
         readArgument<Args>(objects, n, names[I])...};
@@ -153,7 +141,10 @@ Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, const py:
     std::string problem;
     {
         py::gil_scoped_release released;
+        const bool tried = columnTry && columnTry({results, n}, std::get<I>(arguments)...);
         for (std::size_t i = 0; i < n; ++i) {
+            if (tried && !std::isnan(results[i]))
+                continue;
             if ((Read<Args>::missing(std::get<I>(arguments)[i]) || ...)) {
                 results[i] = std::numeric_limits<double>::quiet_NaN();
                 continue;
@@ -175,11 +166,14 @@ Run run(Outcome (*operation)(Args...), std::size_t n, bool nanOnError, const py:
 
 // operation(n, nan_on_error, names, arguments...) as Python calls it; names
 // are the arguments' own, for messages.
+// columnTry, where there is one, converts the whole column first, and
+// operation runs for the elements it leaves NaN.
 template <typename... Args>
-auto elementwise(Outcome (*operation)(Args...)) {
-    return [operation](std::size_t n, bool nanOnError, const py::tuple& names,
-                       ObjectFor<Args>... objects) -> Run {
-        return run(operation, n, nanOnError, names, std::index_sequence_for<Args...>(), objects...);
+auto elementwise(Outcome (*operation)(Args...), ColumnTry<Args...> columnTry = nullptr) {
+    return [operation, columnTry](std::size_t n, bool nanOnError, const py::tuple& names,
+                                  ObjectFor<Args>... objects) -> Run {
+        return run(operation, columnTry, n, nanOnError, names, std::index_sequence_for<Args...>(),
+                   objects...);
     };
 }
 

@@ -48,11 +48,11 @@ PYBIND11_MODULE(_tarnwick, module) {
     module.attr("scales") = py::tuple(scaleNames);
 
     // Each operation on columns, and on one element with no arrays made.
-    const auto both = [&module](const char* name, auto operation) {
-        module.def(name, elementwise(operation));
+    const auto both = [&module](const char* name, auto operation, auto... columnTry) {
+        module.def(name, elementwise(operation, columnTry...));
         module.def((std::string(name) + "_one").c_str(), single(operation));
     };
-    both("convert", &convert);
+    both("convert", &convert, &tryConvert);
     both("convert_density", &convertDensity);
     both("viscosity_at", &viscosityAt);
     both("temperature_reaching", &temperatureReaching);

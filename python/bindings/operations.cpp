@@ -54,6 +54,22 @@ Outcome convert(double value, FromUnit from, ToUnit to, double density, DensityU
                                                          .at = at.value}));
 }
 
+bool tryConvert(std::span<double> results, const Argument<double>& value,
+                const Argument<FromUnit>& from, const Argument<ToUnit>& to,
+                const Argument<double>& density, const Argument<DensityUnit>& densityUnit,
+                const Argument<At>& at) {
+    if (!from.scalar() || !to.scalar() || !densityUnit.scalar() || !at.scalar())
+        return false;
+    tarnwick::tryConvert(ConversionColumns{.values = value.numbers(),
+                                           .from = from[0].unit,
+                                           .to = to[0].unit,
+                                           .densities = density.numbers(),
+                                           .densityUnit = densityUnit[0].unit,
+                                           .at = at[0].value},
+                         results);
+    return true;
+}
+
 Outcome convertDensity(double value, DensityUnit from, DensityUnit to) {
     return outcomeOf(tarnwick::convert(DensityRequest{value, from.unit, to.unit}));
 }

@@ -9,6 +9,7 @@
 #include "engine/effluxscales.h"
 #include "engine/temperature.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -97,6 +98,32 @@ struct Outcome {
 // efflux scale's reading is taken at `at`.
 Outcome convert(double value, FromUnit from, ToUnit to, double density, DensityUnit densityUnit,
                 At at);
+
+// An argument as a loop over a column reads it: element i of a column, or
+// the one value of a scalar (step 0).
+template <typename T>
+class Argument {
+public:
+    T operator[](std::size_t i) const { return m_data[i * m_step]; }
+    bool scalar() const { return m_step == 0; }
+    NumberColumn numbers() const { return {m_data, m_step}; }
+
+protected:
+    const T* m_data = nullptr;
+    std::size_t m_step = 0;
+};
+
+// An operation on a whole column at once, where it can: fills results,
+// NaN where the operation on that element alone is to give the result or
+// say why there is none, and returns true; false where it cannot.
+template <typename... Args>
+using ColumnTry = bool (*)(std::span<double> results, const Argument<Args>&...);
+
+// convert on a column whose units and temperature are one for all.
+bool tryConvert(std::span<double> results, const Argument<double>& value,
+                const Argument<FromUnit>& from, const Argument<ToUnit>& to,
+                const Argument<double>& density, const Argument<DensityUnit>& densityUnit,
+                const Argument<At>& at);
 
 // A density from one density unit to another: both units are density units
 // and their message for a missing one is the density unit's.

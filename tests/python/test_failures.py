@@ -19,6 +19,8 @@ FAILING = [
     ("145 deg Baume", (1, "cSt", "cP", 145, "deg Baume"), "The result cannot be computed: division by zero."),
     ("overflow", (1e308, "lbf.s/in^2", "cP"), "The result cannot be computed: overflow."),
     ("infinite value", (math.inf, "cP", "Pa.s"), "The result cannot be computed: overflow."),
+    ("a density that overflows on its way", (1, "cP", "cSt", 1e308, "lb/in^3"),
+     "The result cannot be computed: overflow."),
     ("density", ("density", 0, "kg/m^3", "g/l"), "Input Error: Density input value is zero or negative"),
     ("density at 145 deg Baume", ("density", 145, "deg Baume", "g/cm^3"),
      "The result cannot be computed: division by zero."),

@@ -21,6 +21,8 @@ VISCOSITY = [
     ("dynamic units ignore the density", 3000, "lbf.s/ft^2", "Pa.s", 145, "deg Baume", 143640.78),
     ("underflow is not an error", 1e-310, "cP", "lbf.s/in^2", 50, "lb/ft^3", 1.45e-317),
     ("equal units skip the density's formula", 1, "cSt", "cSt", 145, "deg Baume", 1),
+    ("a scale reading through cSt", 700, "SUS", "cSt", 50, "lb/ft^3", 151.08914751515542),
+    ("to a scale reading", 1000, "cSt", "SUS", 850, "kg/m^3", 4632.402014085872),
 ]
 
 # value, from, to, expected
@@ -44,11 +46,20 @@ def test_convert_gives_the_engines_double(name, value, src, dst, density, unit, 
     assert type(result) is float and result == expected
 
 
+@pytest.mark.parametrize("name, value, src, dst, density, unit, expected", VISCOSITY)
+def test_a_column_with_one_unit_gives_every_element_the_same_double(
+        name, value, src, dst, density, unit, expected):
+    result = tarnwick.convert(np.full(300, value, dtype=float), src, dst, *density_arguments(density, unit))
+    assert result.tolist() == [expected] * 300
+
+
 def test_a_unit_column_gives_each_row_its_own_units():
     rows = [r for r in VISCOSITY if r[4] is not None]
     value, src, dst, density, unit, expected = [list(column) for column in zip(*rows)][1:]
     result = tarnwick.convert(value, src, dst, density, unit)
     assert result.dtype == np.float64 and result.tolist() == expected
+    every_argument_a_column = tarnwick.convert(value, src, dst, density, unit, at=[None] * len(value))
+    assert every_argument_a_column.tolist() == expected
 
 
 @pytest.mark.parametrize("name, value, src, dst, expected", DENSITY)
