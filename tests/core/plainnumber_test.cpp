@@ -69,6 +69,8 @@ TEST(PlainNumberFixed, RoundsTiesAwayFromZeroAsTheWindowDoes) {
         {-0.001953125, 8, "-0.00195313"},
         {0.5, 0, "1"},
         {2.5, 0, "3"},
+        {9.5, 0, "10"},
+        {-99.5, 0, "-100"},
         {0.125, 2, "0.13"},
         {1.24843945068664, 8, "1.24843945"},
         {0.0001436331720957, 8, "0.00014363"},
@@ -86,8 +88,12 @@ TEST(PlainNumberFixed, RoundsTiesAwayFromZeroAsTheWindowDoes) {
          "737830233794788090059368953234970799945081119038967640880074652742780142494579258788820"
          "056842838115669472196386865459400540160"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(fixed(c.value, c.decimals), c.expected) << c.value << " to " << c.decimals;
+        std::string reference;
+        detail::appendFixedExactly(reference, c.value, c.decimals);
+        EXPECT_EQ(reference, c.expected) << "the reference, " << c.value << " to " << c.decimals;
+    }
 }
 
 // The quick writer against the reference with the tie rule, on results of
