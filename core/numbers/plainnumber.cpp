@@ -106,23 +106,13 @@ void appendFixedExactly(std::string& out, double value, int decimals) {
 
 namespace {
 
-// 10^0 to 10^18, every power of ten below 2^63.
+// 10^0 to 10^17: the scales of the decimals wanted.
 constexpr auto powersOfTen = [] {
-    std::array<std::uint64_t, 19> table{};
+    std::array<std::uint64_t, 18> table{};
     std::uint64_t power = 1;
     for (auto& entry : table) {
         entry = power;
         power *= 10;
-    }
-    return table;
-}();
-
-// "00" to "99", two digits at a time.
-constexpr auto pairs = [] {
-    std::array<char, 200> table{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        table[2 * i] = static_cast<char>('0' + i / 10);
-        table[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
     return table;
 }();
@@ -177,21 +167,13 @@ bool appendFixedQuickly(std::string& out, double value, int decimals) {
         return false;
     whole += roundUp ? 1 : 0;
 
-    // All 19 digits of whole, then the point: counting the digits with
-    // comparisons rather than a loop that stops at the first one keeps the
-    // work the same for every value.
-    std::size_t count = 1;
-    for (std::size_t k = 1; k < powersOfTen.size(); ++k)
-        count += whole >= powersOfTen[k] ? 1 : 0;
-    // 20 digits (the first a spare zero, for pairs), then room for the
-    // fixed-size copies below to read past them.
-    std::array<char, 40> digits{};
-    for (std::size_t i = 20; i > 0; i -= 2) {
-        const std::size_t pair = 2 * static_cast<std::size_t>(whole % 100);
-        digits[i - 2] = pairs[pair];
-        digits[i - 1] = pairs[pair + 1];
-        whole /= 100;
-    }
+    // The digits of whole, after zeros enough for a digit before the point
+    // (20 in all, then room for the fixed-size copies below to read past them).
+    const fmt::format_int written(whole);
+    const std::size_t count = written.size();
+    std::array<char, 40> digits;
+    std::memset(digits.data(), '0', 20);
+    std::memcpy(digits.data() + 20 - count, written.data(), count);
     const auto wanted = static_cast<std::size_t>(decimals);
     const std::size_t shown = std::max(count, wanted + 1);
     const std::size_t integerDigits = shown - wanted;
