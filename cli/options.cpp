@@ -161,11 +161,6 @@ void checkCombinations(const ParsedArguments& reading) {
 
 } // namespace
 
-bool ParsedArguments::wasGiven(std::string_view name) const {
-    return std::any_of(given.begin(), given.end(),
-                       [name](const OptionInfo* option) { return option->name == name; });
-}
-
 Options parseArguments(const std::vector<std::string>& arguments) {
     ParsedArguments reading;
     std::size_t i = 0;

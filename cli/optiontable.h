@@ -20,8 +20,6 @@ struct ParsedArguments {
     bool modeGiven = false;
     bool help = false;
     bool version = false;
-
-    bool wasGiven(std::string_view name) const;
 };
 
 struct OptionInfo {
