@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/conversion.h"
+#include "core/unitcache.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -91,6 +92,23 @@ INSTANTIATE_TEST_SUITE_P(
                   Input::density,
                   densityNotPositive}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// More distinct texts in a column than its cache keeps: each is found, the
+// ones kept and the ones looked up again every time. These 40 land on even
+// slots of the table, so that a search that skipped every other slot would
+// find none free.
+TEST(UnitCache, FindsEveryTextOfAColumnWithMoreTextsThanItKeeps) {
+    const char* const texts[] = {"aa", "ac", "ae", "ag", "ai", "ak", "am", "ao", "aq", "as",
+                                 "au", "aw", "ay", "bb", "bd", "bf", "bh", "bj", "bm", "bo",
+                                 "bq", "bs", "bu", "bw", "by", "cb", "cd", "cf", "ch", "cj",
+                                 "cl", "cn", "cp", "cr", "ct", "cv", "cx", "cz", "db", "dd"};
+    UnitCache cache(UnitList::viscosity);
+    for (int round = 0; round < 2; ++round) {
+        for (const char* text : texts)
+            EXPECT_FALSE(cache.find(text).unit.known()) << text;
+        EXPECT_TRUE(cache.find("cSt").unit.known());
+    }
+}
 
 } // namespace
 } // namespace tarnwick
