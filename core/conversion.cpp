@@ -68,7 +68,7 @@ std::optional<ConversionFailure> unlistedUnit(const ConversionRequest& request) 
 
 UnitInput found(std::string_view text, UnitList list, UnitCache* cache) {
     if (cache)
-        return cache->find(text);
+        return {text, cache->find(text)};
     return list == UnitList::viscosity ? UnitInput::viscosity(text) : UnitInput::density(text);
 }
 

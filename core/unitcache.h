@@ -4,8 +4,8 @@
 // part of a row.
 #pragma once
 
-#include "core/conversion.h"
 #include "core/unitnames.h"
+#include "engine/engine.h"
 
 #include <array>
 #include <cstddef>
@@ -13,6 +13,19 @@
 #include <string_view>
 
 namespace tarnwick {
+
+// A text of up to 15 bytes as its length and two words that between them
+// hold every byte: for 8 bytes or more the first eight and the last eight,
+// for 4 to 7 the first four and the last four, below that each byte. Two
+// texts are the same exactly when these are, so no byte-wise comparison is
+// needed; the loads overlap rather than read past the text.
+struct TextKey {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    std::size_t size = 0;
+
+    friend bool operator==(const TextKey&, const TextKey&) = default;
+};
 
 // The units of one column: a small table of the texts seen, each kept with
 // the unit it names. A text longer than every listed name names none and is
@@ -23,15 +36,16 @@ public:
     explicit UnitCache(UnitList list)
         : m_list(list) {}
 
-    UnitInput find(std::string_view text);
+    // The unit text names in this column's list; none when it names none.
+    Unit find(std::string_view text);
 
 private:
     static constexpr std::size_t slotBits = 6;
     static constexpr std::size_t kept = 48; // of 64 slots, so that a search ends soon
 
     struct Entry {
-        std::uint64_t key = 0; // 0: unused
-        std::array<char, 16> text{};
+        bool used = false;
+        TextKey key;
         Unit unit;
     };
 

@@ -98,15 +98,42 @@ INSTANTIATE_TEST_SUITE_P(
 // slots of the table, so that a search that skipped every other slot would
 // find none free.
 TEST(UnitCache, FindsEveryTextOfAColumnWithMoreTextsThanItKeeps) {
-    const char* const texts[] = {"aa", "ac", "ae", "ag", "ai", "ak", "am", "ao", "aq", "as",
-                                 "au", "aw", "ay", "bb", "bd", "bf", "bh", "bj", "bm", "bo",
-                                 "bq", "bs", "bu", "bw", "by", "cb", "cd", "cf", "ch", "cj",
-                                 "cl", "cn", "cp", "cr", "ct", "cv", "cx", "cz", "db", "dd"};
+    const char* const texts[] = {"aa", "ae", "af", "ag", "al", "am", "an", "ar", "as", "at",
+                                 "au", "ay", "az", "ba", "bb", "bc", "bg", "bh", "bi", "bn",
+                                 "bo", "bp", "bt", "bu", "bv", "bw", "cb", "cc", "cd", "ci",
+                                 "cj", "ck", "co", "cp", "cq", "cr", "cv", "cw", "cx", "dc"};
     UnitCache cache(UnitList::viscosity);
     for (int round = 0; round < 2; ++round) {
         for (const char* text : texts)
-            EXPECT_FALSE(cache.find(text).unit.known()) << text;
-        EXPECT_TRUE(cache.find("cSt").unit.known());
+            EXPECT_FALSE(cache.find(text).known()) << text;
+        EXPECT_TRUE(cache.find("cSt").known());
+    }
+}
+
+// A text that differs from a listed name in one byte, wherever that byte
+// is, names no unit, though the name was found first: a name of each length
+// the lists have, 2 to 15 bytes.
+TEST(UnitCache, TellsApartTextsThatDifferInOneByte) {
+    const struct {
+        UnitList list;
+        const char* name;
+    } names[] = {
+        {UnitList::viscosity, "cP"},           {UnitList::viscosity, "cSt"},
+        {UnitList::viscosity, "Pa.s"},         {UnitList::viscosity, "Poise"},
+        {UnitList::viscosity, "ft^2/h"},       {UnitList::density, "lb/ft^3"},
+        {UnitList::viscosity, "kg/(m.h)"},     {UnitList::viscosity, "lb/(ft.s)"},
+        {UnitList::viscosity, "lbf.s/ft^2"},   {UnitList::viscosity, "dyne.s/cm^2"},
+        {UnitList::viscosity, "slugs/(ft.s)"}, {UnitList::viscosity, "poundal.s/ft^2"},
+        {UnitList::density, "SG (rel. Air)"},  {UnitList::density, "SG (rel. Water)"},
+    };
+    for (const auto& [list, name] : names) {
+        UnitCache cache(list);
+        ASSERT_TRUE(cache.find(name).known()) << name;
+        for (std::size_t i = 0; name[i] != 0; ++i) {
+            std::string other = name;
+            other[i] = '\x01';
+            EXPECT_FALSE(cache.find(other).known()) << name << " changed at " << i;
+        }
     }
 }
 
