@@ -19,6 +19,7 @@ public:
 
     explicit operator bool() const noexcept { return m_outcome.index() == 0; }
     const T& operator*() const { return std::get<0>(m_outcome); }
+    T& operator*() { return std::get<0>(m_outcome); }
     const T* operator->() const { return &std::get<0>(m_outcome); }
     const ConversionFailure& failure() const { return std::get<1>(m_outcome); }
 
