@@ -34,12 +34,23 @@ bool RecordReader::refill(std::size_t count) {
         }
         const std::size_t got = m_input.read(m_buffer.data() + m_end, chunkBytes);
         m_end += got;
+        m_nextCarriageReturn.searched = m_nextQuote.searched = false;
         if (got == 0) {
             m_readError = m_input.error();
             m_eof = true;
         }
     }
     return m_end - m_pos >= count;
+}
+
+std::size_t RecordReader::nextOf(NextByte& next) {
+    if (!next.searched || next.at < m_pos) {
+        const char* from = m_buffer.data() + m_pos;
+        const auto* found = static_cast<const char*>(std::memchr(from, next.c, m_end - m_pos));
+        next.at = found ? static_cast<std::size_t>(found - m_buffer.data()) : m_end;
+        next.searched = true;
+    }
+    return next.at;
 }
 
 int RecordReader::peek(std::size_t offset) {
@@ -144,8 +155,9 @@ bool RecordReader::wholeLine(Record& record) {
     }
     const auto length = static_cast<std::size_t>(end - begin);
     // A quote, or a carriage return inside the line, needs the full reader.
-    if (length > m_maxRecordBytes || std::memchr(begin, '\r', length) ||
-        (m_quoting && std::memchr(begin, '"', length)))
+    const std::size_t stop = m_pos + length;
+    if (length > m_maxRecordBytes || nextOf(m_nextCarriageReturn) < stop ||
+        (m_quoting && nextOf(m_nextQuote) < stop))
         return false;
     record.blank = length == 0;
     for (const char* field = begin; !record.blank;) {

@@ -67,6 +67,16 @@ private:
     int unquotedPart(Record& record);
     bool closesField();
 
+    // Where the next byte c is at or after m_pos in what is buffered (m_end
+    // when nowhere). The buffer is searched once until it moves or grows,
+    // not once for every line that asks.
+    struct NextByte {
+        char c;
+        std::size_t at = 0;
+        bool searched = false; // since the buffer last changed
+    };
+    std::size_t nextOf(NextByte& next);
+
     ByteSource& m_input;
     char m_separator;
     bool m_quoting;
@@ -81,6 +91,8 @@ private:
     bool m_byteOrderMark = false;
     int m_readError = 0;
     std::size_t m_line = 1;
+    NextByte m_nextCarriageReturn{'\r'};
+    NextByte m_nextQuote{'"'};
 
     std::string m_data;              // the record's field contents, end to end
     std::vector<std::size_t> m_ends; // where each field ends in m_data
