@@ -30,7 +30,7 @@ public:
         , m_numbers(numbers)
         , m_report(report)
         , m_units(options.densities)
-        , m_at(options.at ? readTemperature(*options.at, numbers) : std::nullopt) {}
+        , m_absent(textsAbsent(options, numbers)) {}
 
     std::optional<ConversionFailure> appendResult(std::span<const std::string_view> fields,
                                                   std::string& out) override {
@@ -45,13 +45,26 @@ public:
 private:
     OrFailure<double> convertFields(std::span<const std::string_view> fields);
 
+    // What stands in for a field a row lacks: the option, or its default.
+    static ConversionTexts textsAbsent(const BatchOptions& options, const NumberStyle& numbers) {
+        ConversionTexts texts;
+        texts.fromUnit = orEmpty(options.fromUnit);
+        texts.toUnit = orEmpty(options.toUnit);
+        texts.density = options.density ? std::string_view(*options.density) : defaultDensityText();
+        texts.densityUnit =
+            options.densityUnit ? std::string_view(*options.densityUnit) : defaultDensityUnitName();
+        texts.densityGiven = options.density.has_value();
+        texts.at = options.at ? readTemperature(*options.at, numbers) : std::nullopt;
+        return texts;
+    }
+
     const BatchOptions& m_options;
     const NumberStyle& m_numbers;
     BatchReport& m_report;
     // Each distinct unit text of a column is found once for the whole file.
     ConversionUnitCache m_units;
     DefaultDensityNote m_densityNote;
-    std::optional<Temperature> m_at;
+    const ConversionTexts m_absent;
 };
 
 class Batch {
@@ -85,20 +98,17 @@ OrFailure<double> ConversionRows::convertFields(std::span<const std::string_view
         value = fields[0];
     }
     if (m_options.densities) {
-        const DensityTexts texts{value, field(1, orEmpty(m_options.fromUnit)),
-                                 field(2, orEmpty(m_options.toUnit))};
+        const DensityTexts texts{value, field(1, m_absent.fromUnit), field(2, m_absent.toUnit)};
         const OrFailure<DensityRequest> request = readDensityConversion(texts, m_numbers, &m_units);
         return request ? convert(*request) : request.failure();
     }
-    ConversionTexts texts;
+    ConversionTexts texts = m_absent;
     texts.value = value;
-    texts.fromUnit = field(1, orEmpty(m_options.fromUnit));
-    texts.toUnit = field(2, orEmpty(m_options.toUnit));
-    texts.density = field(3, m_options.density ? *m_options.density : defaultDensityText());
-    texts.densityGiven = m_options.density || (!m_options.valueColumn && fields.size() > 3);
-    texts.at = m_at;
-    texts.densityUnit = field(4, m_options.densityUnit ? std::string_view(*m_options.densityUnit)
-                                                       : defaultDensityUnitName());
+    texts.fromUnit = field(1, texts.fromUnit);
+    texts.toUnit = field(2, texts.toUnit);
+    texts.density = field(3, texts.density);
+    texts.densityGiven = texts.densityGiven || (!m_options.valueColumn && fields.size() > 3);
+    texts.densityUnit = field(4, texts.densityUnit);
     const OrFailure<ConversionRequest> request = readConversion(texts, m_numbers, &m_units);
     if (!request)
         return request.failure();
